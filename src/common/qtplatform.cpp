@@ -1,0 +1,160 @@
+#include "qtplatform.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QProcess>
+#include <QSettings>
+#include <QSoundEffect>
+#include <QThread>
+#include <QUrl>
+#include <QWidget>
+#include <cstdlib>
+
+namespace suite {
+
+namespace {
+constexpr char kStartStateVariable[] = "SUITE_START_STATE";
+constexpr char kMinimized[] = "minimized";
+}  // namespace
+
+QtCuePlayer::QtCuePlayer(QObject* parent) : QObject(parent)
+{
+    // Load every cue up front, so the first play of each starts at once.
+    const QDir sounds(QDir::current().absoluteFilePath(QStringLiteral("sound")));
+    for (const QString& name : sounds.entryList({QStringLiteral("*.wav")}, QDir::Files))
+        Load(QStringLiteral("sound\\") + name);
+}
+
+QtCuePlayer::~QtCuePlayer() = default;
+
+QSoundEffect* QtCuePlayer::Load(const QString& relativePath)
+{
+    const QString file = QDir::current().absoluteFilePath(NativeRelativePath(relativePath));
+    if (QSoundEffect* effect = loaded_.value(file)) return effect;
+    if (!QFileInfo::exists(file)) return nullptr;  // not cached: a cue put there later still plays
+    auto* effect = new QSoundEffect(this);
+    effect->setSource(QUrl::fromLocalFile(file));
+    loaded_.insert(file, effect);
+    return effect;
+}
+
+void QtCuePlayer::PlayCue(const QString& relativePath)
+{
+    if (QSoundEffect* effect = Load(relativePath)) {
+        effect->stop();
+        effect->play();
+    }
+}
+
+MsgAnswer QtDialogs::MessageBox(const QString& text, MsgButtons buttons, MsgIcon icon,
+                                const QString& title)
+{
+    QMessageBox::Icon qicon = QMessageBox::NoIcon;
+    switch (icon) {
+    case MsgIcon::None: qicon = QMessageBox::NoIcon; break;
+    case MsgIcon::Information: qicon = QMessageBox::Information; break;
+    case MsgIcon::Exclamation: qicon = QMessageBox::Warning; break;
+    case MsgIcon::Critical: qicon = QMessageBox::Critical; break;
+    case MsgIcon::Question: qicon = QMessageBox::Question; break;
+    }
+    QMessageBox box(qicon, title.isEmpty() ? appTitle_ : title, text,
+                    buttons == MsgButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
+                    QApplication::activeWindow());
+    if (buttons == MsgButtons::YesNo) {
+        box.button(QMessageBox::Yes)->setText(QStringLiteral("是(&Y)"));
+        box.button(QMessageBox::No)->setText(QStringLiteral("否(&N)"));
+    } else {
+        box.button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
+    }
+    const int result = box.exec();
+    if (buttons == MsgButtons::Ok) return MsgAnswer::Ok;
+    return result == QMessageBox::Yes ? MsgAnswer::Yes : MsgAnswer::No;
+}
+
+QString QtDialogs::InputBox(const QString& prompt, const QString& title, const QString& defaultText)
+{
+    QInputDialog dialog(QApplication::activeWindow());
+    dialog.setWindowTitle(title.isEmpty() ? appTitle_ : title);
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(defaultText);
+    dialog.setOkButtonText(QStringLiteral("确定"));
+    dialog.setCancelButtonText(QStringLiteral("取消"));
+    if (dialog.exec() != QDialog::Accepted) return QString();
+    return dialog.textValue();
+}
+
+bool QtLauncher::Start(const QString& relativePath, StartStyle style)
+{
+    const QString native = NativeRelativePath(relativePath);
+    const QFileInfo info(QDir::current().absoluteFilePath(native));
+    QProcess process;
+    // A bare program name that is not in the working directory is looked up on the PATH.
+    process.setProgram(info.exists() || native.contains('/') ? info.absoluteFilePath() : native);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QString::fromLatin1(kStartStateVariable));
+    if (style == StartStyle::MinimizedFocus)
+        env.insert(QString::fromLatin1(kStartStateVariable), QString::fromLatin1(kMinimized));
+    process.setProcessEnvironment(env);
+    process.setWorkingDirectory(QDir::currentPath());
+    process.setStandardInputFile(QProcess::nullDevice());
+    return process.startDetached();
+}
+
+
+QString QtSettingsStore::Get(const QString& app, const QString& section, const QString& key,
+                             const QString& defaultValue)
+{
+    QSettings s(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("mathsuite"), app);
+    return s.value(section + '/' + key, defaultValue).toString();
+}
+
+void QtSettingsStore::Save(const QString& app, const QString& section, const QString& key,
+                           const QString& value)
+{
+    QSettings s(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("mathsuite"), app);
+    s.setValue(section + '/' + key, value);
+}
+
+void QtProgramControl::EndProgram()
+{
+    if (QThread::currentThread()->loopLevel() > 0) {
+        // Every window goes at once; the event loop returns without handling anything more.
+        for (QWidget* w : QApplication::topLevelWidgets()) w->hide();
+        QCoreApplication::exit(0);
+        return;
+    }
+    // Not yet in the event loop (a program ending from its first window's load step).
+    std::exit(0);
+}
+
+QtPlatformParts::QtPlatformParts(const QString& appTitle)
+    : dialogs(appTitle),
+      platform{appTitle, cues, dialogs, random, launcher, settings, program}
+{
+}
+
+bool StartedMinimized()
+{
+    static const bool minimized = [] {
+        const bool asked = qgetenv(kStartStateVariable) == kMinimized;
+        qunsetenv(kStartStateVariable);  // not handed on to programs this one starts
+        return asked;
+    }();
+    return minimized;
+}
+
+void ShowAsStarted(QWidget* window)
+{
+    if (StartedMinimized()) {
+        window->showMinimized();
+        window->activateWindow();
+    } else {
+        window->show();
+    }
+}
+
+}  // namespace suite

@@ -1,0 +1,253 @@
+#include "windowkit.h"
+
+#include "twips.h"
+
+#include <QAbstractButton>
+#include <QCloseEvent>
+#include <QDateTime>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTimer>
+#include <QValidator>
+#include <algorithm>
+
+namespace suite {
+
+namespace {
+
+// Refuses typed or pasted text past the limit, but lets the learner shorten a longer text
+// that the program wrote. setText is never validated.
+class TypedLimitValidator final : public QValidator {
+public:
+    TypedLimitValidator(QLineEdit* box, int limit) : QValidator(box), box_(box), limit_(limit) {}
+    State validate(QString& input, int&) const override
+    {
+        if (input.size() <= limit_ || input.size() < box_->text().size()) return Acceptable;
+        return Invalid;
+    }
+
+private:
+    QLineEdit* box_;
+    int limit_;
+};
+
+}  // namespace
+
+TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {}
+
+void TextBox::SetTypedLimit(int characters)
+{
+    typedLimit_ = characters;
+    delete validator();
+    setValidator(characters > 0 ? new TypedLimitValidator(this, characters) : nullptr);
+}
+
+// --- tab order --------------------------------------------------------------------------
+
+TabOrder::Entry* TabOrder::Find(QWidget* control)
+{
+    for (auto& e : entries_)
+        if (e.control == control) return &e;
+    return nullptr;
+}
+
+const TabOrder::Entry* TabOrder::Find(QWidget* control) const
+{
+    for (const auto& e : entries_)
+        if (e.control == control) return &e;
+    return nullptr;
+}
+
+void TabOrder::Add(QWidget* control, bool tabStop)
+{
+    if (Find(control)) return;
+    Qt::FocusPolicy policy = control->focusPolicy();
+    if (!(policy & Qt::TabFocus)) policy = Qt::StrongFocus;
+    entries_.push_back({control, tabStop, policy});
+    Apply();
+}
+
+void TabOrder::SetTabIndex(QWidget* control, int index)
+{
+    auto it = std::find_if(entries_.begin(), entries_.end(), [&](const Entry& e) { return e.control == control; });
+    if (it == entries_.end()) return;
+    Entry moved = *it;
+    entries_.erase(it);
+    index = std::clamp(index, 0, static_cast<int>(entries_.size()));
+    entries_.insert(entries_.begin() + index, moved);
+    Apply();
+}
+
+int TabOrder::TabIndex(QWidget* control) const
+{
+    for (size_t i = 0; i < entries_.size(); ++i)
+        if (entries_[i].control == control) return static_cast<int>(i);
+    return -1;
+}
+
+void TabOrder::SetTabStop(QWidget* control, bool on)
+{
+    if (Entry* e = Find(control)) {
+        e->tabStop = on;
+        Apply();
+    }
+}
+
+bool TabOrder::TabStop(QWidget* control) const
+{
+    const Entry* e = Find(control);
+    return e && e->tabStop;
+}
+
+std::vector<QWidget*> TabOrder::Order() const
+{
+    std::vector<QWidget*> out;
+    for (const auto& e : entries_)
+        if (e.control) out.push_back(e.control);
+    return out;
+}
+
+std::vector<QWidget*> TabOrder::Stops() const
+{
+    std::vector<QWidget*> out;
+    for (const auto& e : entries_)
+        if (e.control && e.tabStop) out.push_back(e.control);
+    return out;
+}
+
+void TabOrder::Apply()
+{
+    QWidget* previous = nullptr;
+    for (auto& e : entries_) {
+        if (!e.control) continue;
+        // Off the tab stops, a control still takes focus on a click.
+        e.control->setFocusPolicy(e.tabStop ? e.policy : Qt::ClickFocus);
+        if (previous) QWidget::setTabOrder(previous, e.control);
+        previous = e.control;
+    }
+}
+
+// --- form -------------------------------------------------------------------------------
+
+Form::Form(QWidget* parent) : QMainWindow(parent), client_(new QWidget(this))
+{
+    client_->setObjectName(QStringLiteral("client"));
+    setCentralWidget(client_);
+    installEventFilter(this);
+}
+
+Form::~Form() = default;
+
+void Form::SetClientSizeTwips(int width, int height)
+{
+    client_->setFixedSize(TwipsSize(width, height));
+    adjustSize();
+}
+
+void Form::CenterOnScreen()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) return;
+    QRect frame = frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    move(frame.topLeft());
+}
+
+void Form::SetNoControlBox()
+{
+    setWindowFlags((windowFlags() & ~(Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                                      Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)) |
+                   Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+}
+
+void Form::SetNoMaximize()
+{
+    setWindowFlags(windowFlags() | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+}
+
+void Form::SetNoMinimize()
+{
+    setWindowFlags(windowFlags() | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+    setWindowFlag(Qt::WindowMinimizeButtonHint, false);
+}
+
+void Form::SetDefaultButton(QAbstractButton* button)
+{
+    if (auto* old = qobject_cast<QPushButton*>(defaultButton_.data())) old->setDefault(false);
+    defaultButton_ = button;
+    if (auto* now = qobject_cast<QPushButton*>(button)) now->setDefault(true);
+}
+
+void Form::PressEnter()
+{
+    if (defaultButton_) {
+        if (defaultButton_->isEnabled()) defaultButton_->click();
+        return;
+    }
+    if (auto* focused = qobject_cast<QPushButton*>(focusWidget()); focused && focused->isEnabled())
+        focused->click();
+}
+
+bool Form::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == this && event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        const bool plain = !(key->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier));
+        if (plain && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+            PressEnter();
+            return true;
+        }
+        if (plain && key->key() == Qt::Key_Escape && cancelButton_) {
+            if (cancelButton_->isEnabled()) cancelButton_->click();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void Form::closeEvent(QCloseEvent* event)
+{
+    Form_Unload();
+    // Timers stop with the window, before its widgets go.
+    for (QTimer* timer : findChildren<QTimer*>()) timer->stop();
+    event->accept();
+    emit closed();
+}
+
+QString StatusDateText(const QDateTime& when) { return when.toString(QStringLiteral("yyyy/M/d")); }
+
+QString StatusTimeText(const QDateTime& when) { return when.toString(QStringLiteral("H:mm")); }
+
+QStatusBar* Form::AddDateTimeStatusBar()
+{
+    auto* bar = new QStatusBar(this);
+    bar->setObjectName(QStringLiteral("sbStatusBar"));
+    auto* date = new QLabel(bar);
+    date->setObjectName(QStringLiteral("sbDate"));
+    auto* time = new QLabel(bar);
+    time->setObjectName(QStringLiteral("sbTime"));
+    bar->addPermanentWidget(date);
+    bar->addPermanentWidget(time);
+    setStatusBar(bar);
+    auto refresh = [date, time] {
+        const QDateTime now = QDateTime::currentDateTime();
+        date->setText(StatusDateText(now));
+        time->setText(StatusTimeText(now));
+    };
+    refresh();
+    // The clock panels are not the window's timers: they run until the window goes.
+    auto* clock = new QTimer(bar);
+    clock->setObjectName(QStringLiteral("sbClock"));
+    connect(clock, &QTimer::timeout, bar, refresh);
+    clock->start(1000);
+    return bar;
+}
+
+}  // namespace suite
