@@ -3,6 +3,11 @@
 #include "twips.h"
 
 #include <QAbstractButton>
+#include <QAction>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QInputMethodEvent>
+#include <QMenu>
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QGuiApplication>
@@ -12,38 +17,67 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
-#include <QValidator>
 #include <algorithm>
 
 namespace suite {
 
-namespace {
+TextBox::TextBox(QWidget* parent) : QLineEdit(parent) { setAcceptDrops(false); }
 
-// Refuses typed or pasted text past the limit, but lets the learner shorten a longer text
-// that the program wrote. setText is never validated.
-class TypedLimitValidator final : public QValidator {
-public:
-    TypedLimitValidator(QLineEdit* box, int limit) : QValidator(box), box_(box), limit_(limit) {}
-    State validate(QString& input, int&) const override
-    {
-        if (input.size() <= limit_ || input.size() < box_->text().size()) return Acceptable;
-        return Invalid;
-    }
+void TextBox::SetTypedLimit(int characters) { typedLimit_ = characters; }
 
-private:
-    QLineEdit* box_;
-    int limit_;
-};
-
-}  // namespace
-
-TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {}
-
-void TextBox::SetTypedLimit(int characters)
+int TextBox::Room() const
 {
-    typedLimit_ = characters;
-    delete validator();
-    setValidator(characters > 0 ? new TypedLimitValidator(this, characters) : nullptr);
+    return typedLimit_ - (static_cast<int>(text().size()) - static_cast<int>(selectedText().size()));
+}
+
+void TextBox::PasteWithinLimit()
+{
+    QString clip = QGuiApplication::clipboard()->text();
+    clip.remove(QLatin1Char('\r')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    if (typedLimit_ > 0) clip = clip.left(std::max(0, Room()));
+    if (!clip.isEmpty() || hasSelectedText()) insert(clip);
+}
+
+void TextBox::keyPressEvent(QKeyEvent* event)
+{
+    if (typedLimit_ > 0) {
+        if (event->matches(QKeySequence::Paste)) {
+            PasteWithinLimit();
+            event->accept();
+            return;
+        }
+        const QString typed = event->text();
+        const bool printable = !typed.isEmpty() && typed.at(0).isPrint() &&
+                               !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+        if (printable && typed.size() > Room()) {
+            event->accept();  // refused, as a full box refuses a key
+            return;
+        }
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+void TextBox::inputMethodEvent(QInputMethodEvent* event)
+{
+    if (typedLimit_ > 0 && event->commitString().size() > std::max(0, Room())) {
+        QInputMethodEvent cut(event->preeditString(), event->attributes());
+        cut.setCommitString(event->commitString().left(std::max(0, Room())), event->replacementStart(),
+                            event->replacementLength());
+        QLineEdit::inputMethodEvent(&cut);
+        return;
+    }
+    QLineEdit::inputMethodEvent(event);
+}
+
+void TextBox::contextMenuEvent(QContextMenuEvent* event)
+{
+    QMenu* menu = createStandardContextMenu();
+    if (QAction* paste = menu->findChild<QAction*>(QStringLiteral("edit-paste"))) {
+        paste->disconnect();
+        connect(paste, &QAction::triggered, this, &TextBox::PasteWithinLimit);
+    }
+    menu->exec(event->globalPos());
+    delete menu;
 }
 
 // --- tab order --------------------------------------------------------------------------

@@ -25,8 +25,16 @@ public:
     explicit TextBox(QWidget* parent = nullptr);
     void SetTypedLimit(int characters);  // 0: no limit
     int TypedLimit() const { return typedLimit_; }
+    // Pastes the clipboard, cut to the room the limit leaves.
+    void PasteWithinLimit();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
+    int Room() const;
     int typedLimit_ = 0;
 };
 

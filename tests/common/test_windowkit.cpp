@@ -1,0 +1,212 @@
+#include "common/printsurface.h"
+#include "common/windowkit.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+using namespace suite;
+
+namespace {
+
+struct ButtonsForm : Form {
+    ButtonsForm()
+    {
+        for (int i = 0; i < 4; ++i) {
+            auto* b = new QPushButton(QString("B%1").arg(i), Client());
+            b->setObjectName(QString("Command%1").arg(i + 1));
+            b->setGeometry(10, 10 + 30 * i, 80, 25);
+            connect(b, &QPushButton::clicked, this, [this, i] { pressed.push_back(i + 1); });
+            buttons.push_back(b);
+            Tabs().Add(b);
+        }
+        box = new TextBox(Client());
+        box->setGeometry(100, 10, 80, 25);
+        Tabs().Add(box);
+    }
+    std::vector<QPushButton*> buttons;
+    TextBox* box;
+    std::vector<int> pressed;
+};
+
+}  // namespace
+
+TEST(DefaultButton, EnterPressesItWhereverTheFocusIsEvenWhenInvisible)
+{
+    ButtonsForm form;
+    form.buttons[2]->hide();
+    form.SetDefaultButton(form.buttons[2]);
+    form.show();
+    form.box->setFocus();
+    QTest::keyClick(form.box, Qt::Key_Return);
+    QTest::keyClick(form.buttons[0], Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(form.pressed, (std::vector<int>{3, 3}));
+}
+
+TEST(DefaultButton, MakingAnotherTheDefaultTakesTheRoleAndDisabledDoesNothing)
+{
+    ButtonsForm form;
+    form.SetDefaultButton(form.buttons[0]);
+    form.SetDefaultButton(form.buttons[1]);
+    EXPECT_FALSE(form.buttons[0]->isDefault());
+    EXPECT_TRUE(form.buttons[1]->isDefault());
+    form.PressEnter();
+    form.buttons[1]->setEnabled(false);
+    form.PressEnter();
+    EXPECT_EQ(form.pressed, (std::vector<int>{2}));
+    form.SetDefaultButton(nullptr);
+    EXPECT_EQ(form.DefaultButton(), nullptr);
+}
+
+TEST(DefaultButton, EscapePressesTheCancelButton)
+{
+    ButtonsForm form;
+    form.SetCancelButton(form.buttons[3]);
+    form.show();
+    QTest::keyClick(form.box, Qt::Key_Escape);
+    EXPECT_EQ(form.pressed, (std::vector<int>{4}));
+}
+
+TEST(TabOrder, TabIndexMovesOneControlAndKeepsTheOthersInOrder)
+{
+    ButtonsForm form;
+    auto& tabs = form.Tabs();
+    tabs.SetTabIndex(form.buttons[3], 0);
+    EXPECT_EQ(tabs.Order(), (std::vector<QWidget*>{form.buttons[3], form.buttons[0], form.buttons[1],
+                                                   form.buttons[2], form.box}));
+    tabs.SetTabIndex(form.buttons[3], 2);
+    EXPECT_EQ(tabs.TabIndex(form.buttons[3]), 2);
+    EXPECT_EQ(tabs.TabIndex(form.buttons[0]), 0);
+    tabs.SetTabIndex(form.box, 99);  // past the end: last
+    EXPECT_EQ(tabs.Order().back(), form.box);
+}
+
+TEST(TabOrder, TheTabKeySkipsControlsWithoutTabStop)
+{
+    ButtonsForm form;
+    form.Tabs().SetTabStop(form.buttons[1], false);
+    form.show();
+    QApplication::setActiveWindow(&form);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    form.buttons[0]->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), form.buttons[2]);
+    EXPECT_EQ(form.Tabs().Stops().size(), 4u);
+    // A click still gives it focus.
+    QTest::mouseClick(form.buttons[1], Qt::LeftButton);
+    EXPECT_EQ(form.buttons[1]->focusPolicy(), Qt::ClickFocus);
+    form.Tabs().SetTabStop(form.buttons[1], true);
+    EXPECT_EQ(form.buttons[1]->focusPolicy(), Qt::StrongFocus);
+}
+
+TEST(TextBox, TheLimitBindsTypingButNotTheProgramsWrites)
+{
+    TextBox box;
+    box.SetTypedLimit(3);
+    box.show();
+    QTest::keyClicks(&box, "12345");
+    EXPECT_EQ(box.text(), "123");
+    box.setText("1001");
+    EXPECT_EQ(box.text(), "1001");
+    QTest::keyClick(&box, Qt::Key_5);  // still no typing past the limit
+    EXPECT_EQ(box.text(), "1001");
+    QTest::keyClick(&box, Qt::Key_Backspace);  // but the learner may shorten it
+    EXPECT_EQ(box.text(), "100");
+}
+
+TEST(TextBox, ChangeHandlersRunAtOnceOnProgramWrites)
+{
+    TextBox box;
+    QStringList seen;
+    QObject::connect(&box, &QLineEdit::textChanged, [&](const QString& t) { seen << t; });
+    box.setText("？");
+    seen << "after";
+    EXPECT_EQ(seen, (QStringList{"？", "after"}));
+}
+
+namespace {
+struct Vars {
+    int loads = 0;
+    int counter = 0;
+};
+struct CountingForm : Form {
+    explicit CountingForm(Vars& v) : vars(v)
+    {
+        ++vars.loads;
+        timer = new QTimer(this);
+        timer->start(100000);
+        label = new QPushButton("design", Client());
+        label->setObjectName("Command1");
+    }
+    Vars& vars;
+    QTimer* timer;
+    QPushButton* label;
+};
+}  // namespace
+
+TEST(FormSlot, ClosingDiscardsTheControlsWhileTheVariablesLiveOn)
+{
+    Vars vars;
+    FormSlot<CountingForm> slot([&] { return new CountingForm(vars); });
+    EXPECT_FALSE(slot.IsLoaded());
+    slot.Show();
+    CountingForm* first = slot.Existing();
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(slot.Instance(), first);  // one instance while loaded
+    first->label->setText("changed");
+    vars.counter = 7;
+    QTimer* timer = first->timer;
+    first->close();
+    EXPECT_FALSE(timer->isActive());  // timers stop with the window
+    EXPECT_FALSE(slot.IsLoaded());
+    slot.Show();
+    CountingForm* second = slot.Existing();
+    ASSERT_NE(second, nullptr);
+    EXPECT_EQ(second->label->text(), "design");
+    EXPECT_EQ(vars.counter, 7);
+    EXPECT_EQ(vars.loads, 2);
+}
+
+TEST(StatusBar, DateAndTimePanelsShowTheClock)
+{
+    Form form;
+    QStatusBar* bar = form.AddDateTimeStatusBar();
+    EXPECT_EQ(bar->objectName(), "sbStatusBar");
+    const QDateTime when(QDate(2026, 3, 7), QTime(9, 5));
+    EXPECT_EQ(StatusDateText(when), "2026/3/7");
+    EXPECT_EQ(StatusTimeText(when), "9:05");
+    auto* date = bar->findChild<QWidget*>("sbDate");
+    ASSERT_NE(date, nullptr);
+    auto* clock = bar->findChild<QTimer*>("sbClock");
+    ASSERT_NE(clock, nullptr);
+    EXPECT_TRUE(clock->isActive());
+}
+
+TEST(PrintSurface, PrintsColouredLinesAndClearsThemAsAWhole)
+{
+    PrintSurface surface;
+    surface.SetForeColor(Qt::red);
+    surface.Print(" 1 ");
+    surface.SetForeColor(Qt::blue);
+    surface.Print(" 2 ");
+    ASSERT_EQ(surface.Lines().size(), 2u);
+    EXPECT_EQ(surface.Lines()[0].color, QColor(Qt::red));
+    EXPECT_EQ(surface.Lines()[1].text, " 2 ");
+    surface.Cls();
+    EXPECT_TRUE(surface.Lines().empty());
+}
+
+TEST(TextBox, PasteIsCutToTheRoomLeft)
+{
+    TextBox box;
+    box.SetTypedLimit(3);
+    box.setText("1");
+    box.end(false);
+    QGuiApplication::clipboard()->setText("2345");
+    box.PasteWithinLimit();
+    EXPECT_EQ(box.text(), "123");
+}
