@@ -193,6 +193,7 @@ void Form::CenterOnScreen()
 
 void Form::SetNoControlBox()
 {
+    noControlBox_ = true;
     setWindowFlags((windowFlags() & ~(Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                                       Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)) |
                    Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
@@ -248,6 +249,12 @@ bool Form::eventFilter(QObject* watched, QEvent* event)
 
 void Form::closeEvent(QCloseEvent* event)
 {
+    // A window without a control box is left only through its own controls, which bring the
+    // main menu back; a close from the window manager (Alt+F4) would strand the learner.
+    if (noControlBox_ && event->spontaneous()) {
+        event->ignore();
+        return;
+    }
     Form_Unload();
     // Timers stop with the window, before its widgets go.
     for (QTimer* timer : findChildren<QTimer*>()) timer->stop();

@@ -107,6 +107,7 @@ protected:
 
 private:
     QWidget* client_;
+    bool noControlBox_ = false;
     QPointer<QAbstractButton> defaultButton_;
     QPointer<QAbstractButton> cancelButton_;
     TabOrder tabs_;

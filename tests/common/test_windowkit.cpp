@@ -2,9 +2,11 @@
 #include "common/windowkit.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QClipboard>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QSpontaneKeyEvent>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -209,4 +211,21 @@ TEST(TextBox, PasteIsCutToTheRoomLeft)
     QGuiApplication::clipboard()->setText("2345");
     box.PasteWithinLimit();
     EXPECT_EQ(box.text(), "123");
+}
+
+TEST(Form, WithoutAControlBoxOnlyTheProgramCloses)
+{
+    Vars vars;
+    FormSlot<CountingForm> slot([&] {
+        auto* f = new CountingForm(vars);
+        f->SetNoControlBox();
+        return f;
+    });
+    slot.Show();
+    QCloseEvent fromWindowManager;
+    QSpontaneKeyEvent::setSpontaneous(&fromWindowManager);
+    qApp->notify(slot.Existing(), &fromWindowManager);  // notify keeps the event spontaneous
+    EXPECT_TRUE(slot.IsLoaded());
+    slot.Existing()->close();
+    EXPECT_FALSE(slot.IsLoaded());
 }

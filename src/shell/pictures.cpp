@@ -1,0 +1,73 @@
+#include "shell/pictures.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QRadialGradient>
+#include <algorithm>
+
+namespace suite::shell {
+
+QPixmap BackgroundPicture(const QSize& size)
+{
+    QPixmap picture(size);
+    QPainter p(&picture);
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient sky(0, 0, size.width(), size.height());
+    sky.setColorAt(0.0, QColor(0xF4, 0xFB, 0xFF));
+    sky.setColorAt(0.55, QColor(0xDD, 0xF1, 0xE4));
+    sky.setColorAt(1.0, QColor(0xC9, 0xE4, 0xF5));
+    p.fillRect(picture.rect(), sky);
+
+    // A few soft discs keep the surface from looking flat without drawing the eye.
+    const struct { double x, y, r; QColor c; } discs[] = {
+        {0.12, 0.18, 0.22, QColor(255, 255, 255, 120)},
+        {0.88, 0.10, 0.18, QColor(200, 235, 210, 110)},
+        {0.80, 0.85, 0.30, QColor(255, 255, 255, 90)},
+        {0.20, 0.92, 0.20, QColor(190, 220, 245, 100)},
+    };
+    const double scale = std::max(size.width(), size.height());
+    for (const auto& d : discs) {
+        const QPointF centre(d.x * size.width(), d.y * size.height());
+        QRadialGradient glow(centre, d.r * scale);
+        glow.setColorAt(0.0, d.c);
+        QColor edge = d.c;
+        edge.setAlpha(0);
+        glow.setColorAt(1.0, edge);
+        p.setPen(Qt::NoPen);
+        p.setBrush(glow);
+        p.drawEllipse(centre, d.r * scale, d.r * scale);
+    }
+    return picture;
+}
+
+QPixmap ButtonPicture(const QString& sign, const QColor& colour, int size)
+{
+    QPixmap picture(size, size);
+    picture.fill(Qt::transparent);
+    QPainter p(&picture);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    QRadialGradient fill(size * 0.35, size * 0.3, size * 0.75);
+    fill.setColorAt(0.0, colour.lighter(150));
+    fill.setColorAt(1.0, colour);
+    p.setPen(QPen(colour.darker(140), 1.5));
+    p.setBrush(fill);
+    p.drawEllipse(QRectF(1.5, 1.5, size - 3.0, size - 3.0));
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setBold(true);
+    font.setPixelSize(sign.size() > 1 ? size * 2 / 5 : size * 3 / 5);
+    p.setFont(font);
+    p.setPen(Qt::white);
+    p.drawText(picture.rect(), Qt::AlignCenter, sign);
+    return picture;
+}
+
+QIcon BrenvaleIcon()
+{
+    QIcon icon;
+    for (int size : {16, 32, 48})
+        icon.addPixmap(ButtonPicture(QStringLiteral("+"), QColor(0x3A, 0x9A, 0x5B), size));
+    return icon;
+}
+
+}  // namespace suite::shell

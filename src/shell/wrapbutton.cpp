@@ -1,0 +1,21 @@
+#include "shell/wrapbutton.h"
+
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+namespace suite::shell {
+
+void WrapButton::paintEvent(QPaintEvent*)
+{
+    QStylePainter p(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const QString caption = option.text;
+    option.text.clear();
+    p.drawControl(QStyle::CE_PushButton, option);
+    p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
+                             QPalette::ButtonText));
+    p.drawText(rect().adjusted(6, 4, -6, -4), Qt::AlignCenter | Qt::TextWordWrap, caption);
+}
+
+}  // namespace suite::shell

@@ -1,0 +1,116 @@
+#include "shellfixture.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QTest>
+
+namespace suite::shell::testing {
+namespace {
+
+class InsTest : public ShellTest {
+protected:
+    InsForm* OpenByEnter()
+    {
+        Start();
+        Main().PressEnter();
+        return Main().Ins();
+    }
+    QAbstractButton* StartButton(InsForm* ins) { return Control(ins, "Command1"); }
+    QTimer* InsTimer(InsForm* ins) { return ins->findChild<QTimer*>(QStringLiteral("Timer1")); }
+};
+
+TEST_F(InsTest, FirstShowingRunsThirtySecondTimer)
+{
+    InsForm* ins = OpenByEnter();
+    ASSERT_NE(ins, nullptr);
+    EXPECT_TRUE(InsTimer(ins)->isActive());
+    EXPECT_EQ(InsTimer(ins)->interval(), 30000);
+    EXPECT_FALSE(StartButton(ins)->isVisibleTo(ins));
+    ins->Timer1_Timer();
+    EXPECT_TRUE(StartButton(ins)->isVisible());
+    EXPECT_FALSE(InsTimer(ins)->isActive());
+}
+
+TEST_F(InsTest, ClickOnHintLineShowsStartButtonAtOnce)
+{
+    InsForm* ins = OpenByEnter();
+    auto* hint = Control<QLabel>(ins, "Label5");
+    QTest::mouseClick(hint, Qt::LeftButton);
+    EXPECT_TRUE(StartButton(ins)->isVisible());
+    EXPECT_FALSE(InsTimer(ins)->isActive());
+}
+
+TEST_F(InsTest, StartButtonByClickOrEnterHidesInsAndShowsMain)
+{
+    for (bool byEnter : {false, true}) {
+        SCOPED_TRACE(byEnter);
+        InsForm* ins = OpenByEnter();
+        ins->Label5_Click();
+        if (byEnter)
+            ins->PressEnter();
+        else
+            StartButton(ins)->click();
+        Flush();
+        EXPECT_EQ(Main().Ins(), ins) << "hidden, not closed";
+        EXPECT_FALSE(ins->isVisible());
+        EXPECT_FALSE(StartButton(ins)->isVisibleTo(ins));
+        EXPECT_TRUE(Main().isVisible());
+    }
+}
+
+TEST_F(InsTest, SecondShowingHasNoTimerUntilHintIsClicked)
+{
+    InsForm* ins = OpenByEnter();
+    ins->Timer1_Timer();
+    ins->Command1_Click();
+    Item("mnuAboutWord")->trigger();
+    ASSERT_EQ(Main().Ins(), ins);
+    EXPECT_TRUE(ins->isVisible());
+    EXPECT_FALSE(Main().isVisible());
+    EXPECT_FALSE(InsTimer(ins)->isActive());
+    EXPECT_FALSE(StartButton(ins)->isVisibleTo(ins));
+    ins->Label5_Click();
+    EXPECT_TRUE(StartButton(ins)->isVisible());
+}
+
+TEST_F(ShellTest, TextWindowsHoldTheirLabelsAndNameTheOneVersion)
+{
+    Start();
+    Item("mnuAboutfre")->trigger();
+    Item("mnuAboutMe")->trigger();
+    const QString version = QStringLiteral(SUITE_VERSION);
+    auto* notes = Control<QPlainTextEdit>(Main().Zaiban(), "Text1");
+    EXPECT_TRUE(notes->toPlainText().contains(version));
+    WriterForm* writer = Main().Writer();
+    EXPECT_EQ(writer->windowTitle(), QStringLiteral("作者"));
+    for (int i = 0; i < WriterForm::kLabel1Count; ++i)
+        EXPECT_NE(writer->findChild<QLabel*>(QStringLiteral("Label1_%1").arg(i)), nullptr) << i;
+    for (int i = 0; i < WriterForm::kLabel4Count; ++i)
+        EXPECT_NE(writer->findChild<QLabel*>(QStringLiteral("Label4_%1").arg(i)), nullptr) << i;
+    EXPECT_TRUE(Control<QLabel>(writer, "Label1_1")->text().contains(version));
+}
+
+}  // namespace
+}  // namespace suite::shell::testing
+
+namespace suite::shell::testing {
+namespace {
+
+TEST_F(ShellTest, LongTextsFitTheirBoxesWhole)
+{
+    auto expectFits = [&](QWidget* window, const char* name) {
+        SCOPED_TRACE(name);
+        ASSERT_NE(window, nullptr);
+        auto* label = Control<QLabel>(window, name);
+        EXPECT_GT(label->text().size(), 100);
+        EXPECT_LE(label->heightForWidth(label->width()), label->height());
+    };
+    MainForm& main = Start(kNextStart);
+    expectFits(main.Kaishi(), "Label1");
+    Control(main.Kaishi(), "Command2")->click();
+    main.PressEnter();
+    expectFits(main.Ins(), "Label2");
+}
+
+}  // namespace
+}  // namespace suite::shell::testing

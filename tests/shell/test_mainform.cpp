@@ -1,0 +1,300 @@
+#include "shellfixture.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+
+namespace suite::shell::testing {
+namespace {
+
+using drill::DrillKind;
+
+constexpr DrillKind kAllKinds[] = {
+    DrillKind::kjia, DrillKind::kjian, DrillKind::kcheng, DrillKind::kchu, DrillKind::kchengfang,
+    DrillKind::kkaifang, DrillKind::kjieche, DrillKind::kplzh, DrillKind::kjiefangcheng,
+};
+
+// The one drill window on screen is `name`, and the main menu has made way for it.
+void ExpectOnlyDrillOpen(MainForm& main, DrillKind kind, const char* name)
+{
+    QWidget* window = main.Drills().Existing(kind);
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->objectName(), QString::fromLatin1(name));
+    EXPECT_TRUE(window->isVisible());
+    int open = 0;
+    for (DrillKind other : kAllKinds)
+        if (main.Drills().Existing(other)) ++open;
+    EXPECT_EQ(open, 1);
+    EXPECT_FALSE(main.isVisible());
+}
+
+// ---- start-up ----
+
+struct StartCase {
+    const char* name;
+    std::optional<QByteArray> stored;
+    bool tips;
+    QByteArray fileAfter;
+};
+
+const StartCase kStartCases[] = {
+    {"next_start", kNextStart, true, kNextStart},
+    {"every_start", kEveryStart, true, kEveryStart},
+    {"bare_zero", QByteArray("0"), true, QByteArray("0")},
+    {"never", kNever, false, kNever},
+    {"never_bare_is_rewritten_quoted", QByteArray("2.71828"), false, kNever},
+    {"never_with_trailing_field_is_rewritten", QByteArray("  \"2.71828\",x\r\nmore\r\n"), false, kNever},
+    {"near_miss_0_0", QByteArray("\"0.0\"\r\n"), false, QByteArray("\"0.0\"\r\n")},
+    {"near_miss_3_14", QByteArray("\"3.14\"\r\n"), false, QByteArray("\"3.14\"\r\n")},
+    {"blank_before_zero", QByteArray("\" 0\"\r\n"), false, QByteArray("\" 0\"\r\n")},
+    {"empty_quoted", QByteArray("\"\"\r\n"), false, QByteArray("\"\"\r\n")},
+    {"missing_file_asks_the_learner", std::nullopt, true, QByteArray("<missing>")},
+};
+
+class StartUpTest : public ShellTest, public ::testing::WithParamInterface<StartCase> {};
+
+TEST_P(StartUpTest, PreferenceDecidesTipsWindowAndFile)
+{
+    const StartCase& c = GetParam();
+    MainForm& main = Start(c.stored);
+    EXPECT_EQ(main.Kaishi() != nullptr, c.tips);
+    if (c.tips) {
+        EXPECT_TRUE(main.Kaishi()->isVisible());
+    }
+    EXPECT_EQ(main.isVisible(), !c.tips);
+    EXPECT_EQ(PreferenceBytes(), c.fileAfter);
+    EXPECT_EQ(fake.cues.played.size(), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Preference, StartUpTest, ::testing::ValuesIn(kStartCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ShellTest, StartUpCueFollowsTheDrawEvenWithTips)
+{
+    const char* cues[] = {"sound\\1.wav", "sound\\2.wav", "sound\\3.wav"};
+    for (int n = 1; n <= 3; ++n) {
+        for (bool tips : {false, true}) {
+            SCOPED_TRACE(::testing::Message() << "n=" << n << " tips=" << tips);
+            fake.cues.played.clear();
+            const int reseeds = fake.random.reseeds;
+            Start(tips ? kNextStart : kNever, n);
+            EXPECT_EQ(fake.cues.played, QStringList{QString::fromLatin1(cues[n - 1])});
+            EXPECT_GT(fake.random.reseeds, reseeds);
+        }
+    }
+}
+
+// ---- openers ----
+
+TEST_F(ShellTest, EachDrillButtonOpensItsWindowAndHidesMain)
+{
+    const struct {
+        const char* button;
+        DrillKind kind;
+        const char* window;
+    } cases[] = {
+        {"Command4", DrillKind::kjia, "kjia"},
+        {"Command5", DrillKind::kjian, "kjian"},
+        {"Command6", DrillKind::kcheng, "kcheng"},
+        {"Command7", DrillKind::kchu, "kchu"},
+        {"Command8", DrillKind::kchengfang, "kchengfang"},
+        {"Command9", DrillKind::kkaifang, "kkaifang"},
+        {"Command10", DrillKind::kjieche, "kjieche"},
+        {"Command11", DrillKind::kplzh, "kplzh"},
+        {"Command12", DrillKind::kjiefangcheng, "kjiefangcheng"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.button);
+        MainForm& main = Start();
+        fake.cues.played.clear();
+        Button(c.button)->click();
+        ExpectOnlyDrillOpen(main, c.kind, c.window);
+        EXPECT_EQ(fake.cues.played, QStringList{QStringLiteral("sound\\Tada.wav")});
+        // Caption and default role belong to the random drill alone.
+        EXPECT_EQ(Button("Command1")->text(), QStringLiteral("随机练习"));
+    }
+}
+
+TEST_F(ShellTest, ToolsButtonLeavesMainOnScreenAndDoesNothingYet)
+{
+    MainForm& main = Start();
+    const auto before = QApplication::topLevelWidgets().size();
+    fake.cues.played.clear();
+    Button("Command13")->click();
+    EXPECT_TRUE(main.isVisible());
+    EXPECT_TRUE(fake.cues.played.isEmpty());
+    EXPECT_EQ(QApplication::topLevelWidgets().size(), before);
+}
+
+// ---- random drill ----
+
+struct RandomCase {
+    int n;
+    DrillKind kind;
+    const char* window;
+};
+const RandomCase kRandomCases[] = {
+    {1, DrillKind::kcheng, "kcheng"},       {2, DrillKind::kchengfang, "kchengfang"},
+    {3, DrillKind::kchu, "kchu"},           {4, DrillKind::kjiefangcheng, "kjiefangcheng"},
+    {5, DrillKind::kjia, "kjia"},           {6, DrillKind::kkaifang, "kkaifang"},
+    {7, DrillKind::kjian, "kjian"},         {8, DrillKind::kplzh, "kplzh"},
+    {9, DrillKind::kjieche, "kjieche"},
+};
+
+class RandomDrillTest : public ShellTest,
+                        public ::testing::WithParamInterface<std::tuple<RandomCase, bool>> {};
+
+TEST_P(RandomDrillTest, DrawPicksOneWindowAndHandsDefaultToGoodbye)
+{
+    const auto& [c, fromMenu] = GetParam();
+    MainForm& main = Start();
+    fake.cues.played.clear();
+    fake.random.QueueDraw(c.n, 9);
+    const int reseeds = fake.random.reseeds;
+    if (fromMenu)
+        Item("mnuFileStart")->trigger();
+    else
+        Button("Command1")->click();
+
+    ExpectOnlyDrillOpen(main, c.kind, c.window);
+    EXPECT_GT(fake.random.reseeds, reseeds);
+    EXPECT_EQ(fake.cues.played, QStringList{QStringLiteral("sound\\Tada.wav")});
+
+    QAbstractButton* command1 = Button("Command1");
+    QAbstractButton* command2 = Button("Command2");
+    EXPECT_EQ(command1->text(), QStringLiteral("Again"));
+    EXPECT_EQ(main.DefaultButton(), command2);
+    const auto stops = main.Tabs().Stops();
+    ASSERT_FALSE(stops.empty());
+    EXPECT_EQ(stops.front(), command2);
+    EXPECT_EQ(std::count(stops.begin(), stops.end(), command1), 0);
+    EXPECT_EQ(main.Tabs().TabIndex(command1), 2);
+    EXPECT_FALSE(Timer("Timer2")->isActive());
+    EXPECT_FALSE(Timer("Timer3")->isActive());
+    EXPECT_TRUE(Timer("Timer1")->isActive());
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, RandomDrillTest,
+                         ::testing::Combine(::testing::ValuesIn(kRandomCases), ::testing::Bool()),
+                         [](const auto& info) {
+                             return std::string(std::get<0>(info.param).window) +
+                                    (std::get<1>(info.param) ? "_menu" : "_button");
+                         });
+
+TEST_F(ShellTest, DrillHandingBackShowsMainWithAgainKept)
+{
+    MainForm& main = Start();
+    fake.random.QueueDraw(5, 9);
+    Button("Command1")->click();
+    QWidget* window = main.Drills().Existing(DrillKind::kjia);
+    ASSERT_NE(window, nullptr);
+    window->close();
+    main.ShowMain();
+    Flush();
+    EXPECT_TRUE(main.isVisible());
+    EXPECT_EQ(Button("Command1")->text(), QStringLiteral("Again"));
+    // A second random drill keeps everything as the first left it.
+    fake.random.QueueDraw(9, 9);
+    Button("Command1")->click();
+    EXPECT_NE(main.Drills().Existing(DrillKind::kjieche), nullptr);
+    EXPECT_EQ(main.DefaultButton(), Button("Command2"));
+}
+
+// ---- default button and Enter ----
+
+TEST_F(ShellTest, EnterOnFreshMainOpensInstructionsOnce)
+{
+    MainForm& main = Start();
+    QAbstractButton* command3 = Button("Command3");
+    EXPECT_EQ(main.DefaultButton(), command3);
+    EXPECT_FALSE(command3->isVisibleTo(&main));
+
+    main.PressEnter();
+    ASSERT_NE(main.Ins(), nullptr);
+    EXPECT_TRUE(main.Ins()->isVisible());
+    EXPECT_FALSE(main.isVisible());
+    EXPECT_FALSE(command3->isEnabled());
+    EXPECT_EQ(main.DefaultButton(), Button("Command1"));
+    EXPECT_EQ(main.Tabs().Stops().front(), Button("Command1"));
+}
+
+TEST_F(ShellTest, RandomDrillAfterEnterLeavesGoodbyeAsDefault)
+{
+    MainForm& main = Start();
+    main.PressEnter();
+    main.Ins()->Command1_Click();
+    fake.random.QueueDraw(3, 9);
+    Item("mnuFileStart")->trigger();
+    EXPECT_EQ(main.DefaultButton(), Button("Command2"));
+    EXPECT_EQ(main.Tabs().Stops().front(), Button("Command2"));
+    main.Drills().Existing(DrillKind::kchu)->close();
+    main.ShowMain();
+    // Enter now says goodbye.
+    main.PressEnter();
+    EXPECT_EQ(fake.program.endRequests, 1);
+}
+
+// ---- help menu ----
+
+TEST_F(ShellTest, InstructionsMenuWorksOnceAndTextWindowsAnyNumberOfTimes)
+{
+    MainForm& main = Start();
+    QAction* word = Item("mnuAboutWord");
+    word->trigger();
+    EXPECT_FALSE(word->isEnabled());
+    ASSERT_NE(main.Ins(), nullptr);
+    EXPECT_FALSE(main.isVisible());
+    main.Ins()->Label5_Click();
+    main.Ins()->Command1_Click();
+    EXPECT_TRUE(main.isVisible());
+    word->trigger();  // a greyed item does nothing
+    EXPECT_FALSE(main.Ins()->isVisible());
+
+    for (int round = 0; round < 2; ++round) {
+        SCOPED_TRACE(round);
+        Item("mnuAboutfre")->trigger();
+        Item("mnuAboutMe")->trigger();
+        ASSERT_NE(main.Zaiban(), nullptr);
+        ASSERT_NE(main.Writer(), nullptr);
+        EXPECT_TRUE(main.Zaiban()->isVisible());
+        EXPECT_TRUE(main.Writer()->isVisible());
+        EXPECT_TRUE(main.isVisible());
+        EXPECT_TRUE(Item("mnuAboutfre")->isEnabled());
+        EXPECT_TRUE(Item("mnuAboutMe")->isEnabled());
+    }
+    // Closing one only closes that window; the next showing builds it again.
+    ZaibanForm* first = main.Zaiban();
+    first->close();
+    Flush();
+    EXPECT_EQ(main.Zaiban(), nullptr);
+    EXPECT_TRUE(main.isVisible());
+    Item("mnuAboutfre")->trigger();
+    EXPECT_NE(main.Zaiban(), nullptr);
+}
+
+// ---- exit ----
+
+TEST_F(ShellTest, EveryWayOutEndsTheProgramWithChimes)
+{
+    enum class Way { Goodbye, Menu, TitleBar };
+    for (Way way : {Way::Goodbye, Way::Menu, Way::TitleBar}) {
+        SCOPED_TRACE(static_cast<int>(way));
+        fake.program.endRequests = 0;
+        MainForm& main = Start();
+        Item("mnuAboutMe")->trigger();
+        fake.cues.played.clear();
+        switch (way) {
+        case Way::Goodbye: Button("Command2")->click(); break;
+        case Way::Menu: Item("mnuFileExit")->trigger(); break;
+        case Way::TitleBar: main.close(); break;
+        }
+        EXPECT_EQ(fake.program.endRequests, 1);
+        EXPECT_EQ(fake.cues.played, QStringList{QStringLiteral("sound\\Chimes.wav")});
+        EXPECT_FALSE(main.isVisible());
+        EXPECT_FALSE(Timer("Timer2")->isActive());
+        EXPECT_FALSE(Timer("Timer3")->isActive());
+        EXPECT_EQ(Item("mnuFileExit")->isEnabled(), way != Way::Menu);
+    }
+}
+
+}  // namespace
+}  // namespace suite::shell::testing

@@ -1,0 +1,94 @@
+#include "shell/tipspreference.h"
+
+#include "workingdir.h"
+
+#include <gtest/gtest.h>
+
+using namespace suite::shell;
+
+namespace {
+
+struct FieldCase {
+    const char* name;
+    QByteArray contents;
+    QString value;
+};
+
+const FieldCase kFieldCases[] = {
+    {"never as written", "\"2.71828\"\r\n", "2.71828"},
+    {"next start as written", "\"0\"\r\n", "0"},
+    {"every start as written", "\"3.1416\"\r\n", "3.1416"},
+    {"bare value", "0", "0"},
+    {"bare value with line end", "3.1416\r\n", "3.1416"},
+    {"bare value with lf only", "2.71828\n", "2.71828"},
+    {"leading blanks before a quote", "   \"0\"\r\n", "0"},
+    {"leading blanks before a bare value", "  0\r\n", "0"},
+    {"blank inside the quotes stays", "\" 0\"\r\n", " 0"},
+    {"empty quoted value", "\"\"\r\n", ""},
+    {"bare value ends at a comma", "0,3.1416\r\n", "0"},
+    {"quoted value ignores what follows", "\"3.1416\",\"0\"\r\n", "3.1416"},
+    {"quoted value may hold a comma", "\"0,1\"\r\n", "0,1"},
+    {"unclosed quote ends with the line", "\"0\r\n\"3.1416\"", "0"},
+    {"only the first line counts", "\r\n\"0\"\r\n", ""},
+    {"empty file", "", ""},
+    {"near miss 0.0", "\"0.0\"\r\n", "0.0"},
+    {"near miss 3.14", "\"3.14\"\r\n", "3.14"},
+};
+
+class FirstFieldTest : public ::testing::TestWithParam<FieldCase> {};
+
+TEST_P(FirstFieldTest, ReadsTheFirstField)
+{
+    EXPECT_EQ(FirstField(GetParam().contents), GetParam().value);
+}
+
+INSTANTIATE_TEST_SUITE_P(Contents, FirstFieldTest, ::testing::ValuesIn(kFieldCases),
+                         [](const auto& info) {
+                             std::string name = info.param.name;
+                             for (char& c : name)
+                                 if (!isalnum(static_cast<unsigned char>(c))) c = '_';
+                             return name;
+                         });
+
+using PreferenceFileTest = suite::shell::testing::WorkingDirTest;
+
+TEST_F(PreferenceFileTest, EachValueIsWrittenAsOneQuotedLineAndReadsBack)
+{
+    const struct {
+        const char* value;
+        QByteArray bytes;
+    } cases[] = {
+        {"2.71828", QByteArray("\"2.71828\"\r\n", 11)},
+        {"0", QByteArray("\"0\"\r\n", 5)},
+        {"3.1416", QByteArray("\"3.1416\"\r\n", 10)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.value);
+        ASSERT_TRUE(WriteTipsMode(QString::fromLatin1(c.value)));
+        EXPECT_EQ(PreferenceBytes(), c.bytes);
+        EXPECT_EQ(ReadTipsMode(), QString::fromLatin1(c.value));
+    }
+}
+
+TEST_F(PreferenceFileTest, WriteReplacesLongerContentWhole)
+{
+    PutPreference("\"3.1416\"\r\nsome older second line that must go\r\n");
+    ASSERT_TRUE(WriteTipsMode(QStringLiteral("0")));
+    EXPECT_EQ(PreferenceBytes(), QByteArray("\"0\"\r\n"));
+}
+
+TEST_F(PreferenceFileTest, MissingOrUnreadableFileReadsAsNothing)
+{
+    EXPECT_EQ(ReadTipsMode(), std::nullopt);
+    ASSERT_TRUE(QDir().mkdir(QString::fromLatin1(kPreferenceFileName)));
+    EXPECT_EQ(ReadTipsMode(), std::nullopt);
+}
+
+TEST_F(PreferenceFileTest, FailedWriteReportsFailure)
+{
+    ASSERT_TRUE(QDir().mkdir(QString::fromLatin1(kPreferenceFileName)));
+    EXPECT_FALSE(WriteTipsMode(QStringLiteral("0")));
+    EXPECT_FALSE(WriteTipsMode(QStringLiteral("0"), QStringLiteral("no-such-folder/Wendrake.SWC")));
+}
+
+}  // namespace

@@ -1,0 +1,41 @@
+#pragma once
+// A fresh working directory for one test, as Brenvale reads and writes relative names.
+
+#include "shell/tipspreference.h"
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace suite::shell::testing {
+
+class WorkingDirTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir_.isValid());
+        previous_ = QDir::currentPath();
+        ASSERT_TRUE(QDir::setCurrent(dir_.path()));
+    }
+    void TearDown() override { QDir::setCurrent(previous_); }
+
+    static void PutPreference(const QByteArray& bytes)
+    {
+        QFile file(QString::fromLatin1(kPreferenceFileName));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    static QByteArray PreferenceBytes()
+    {
+        QFile file(QString::fromLatin1(kPreferenceFileName));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    }
+
+private:
+    QTemporaryDir dir_;
+    QString previous_;
+};
+
+}  // namespace suite::shell::testing
