@@ -1,0 +1,133 @@
+#include "drilltestsupport.h"
+
+namespace suite::drill::testing {
+namespace {
+
+class Quadratic : public DrillFixture {
+protected:
+    void SetUp() override { Open(DrillKind::kjiefangcheng); }
+    // Level 1 (range 10) with draws giving the roots draw1 - draw4 and draw3 - draw2.
+    void StartWithDraws(int level, int d1, int d2, int d3, int d4)
+    {
+        for (int d : {d1, d2, d3, d4}) QueueDraw(d, 10);
+        StartLevel(level);
+    }
+};
+
+TEST_F(Quadratic, RootsAreAcceptedInEitherOrder)
+{
+    StartWithDraws(1, 4, 6, 1, 1);  // roots 3 and -5
+    EXPECT_EQ(V().root1, 3);
+    EXPECT_EQ(V().root2, -5);
+    EXPECT_EQ(Caption("Label2_1"), "+");
+    EXPECT_EQ(Caption("Label3_3"), "2");
+    EXPECT_EQ(Caption("Label2_3"), "-");
+    EXPECT_EQ(Caption("Label4"), "15");
+    Type("Text5", "-5");
+    Type("Text6", "3.0");
+    w->Command2_Click();
+    EXPECT_EQ(Text("Text7"), kRight);
+    EXPECT_EQ(TextColor(Get("Text7")), Bgr(kYellow));
+    EXPECT_EQ(V().score, 10);
+    w->mnuFileKey_Click();
+    EXPECT_EQ(Text("Text5"), "3");
+    EXPECT_EQ(Text("Text6"), "-5");
+    EXPECT_EQ(TextColor(Get("Text6")), Bgr(kRed));
+}
+
+TEST_F(Quadratic, AnEmptySecondBoxOnlyAsksForTheOtherRoot)
+{
+    StartWithDraws(1, 4, 6, 1, 1);
+    Type("Text5", "3");
+    w->Command2_Click();
+    EXPECT_EQ(Text("Text7"), kSecondRoot);
+    EXPECT_EQ(TextColor(Get("Text7")), Bgr(kWhite));
+    EXPECT_TRUE(Get<QPushButton>("Command2")->isEnabled());
+    EXPECT_TRUE(Timer("Timer1")->isActive());
+    EXPECT_FALSE(Timer("Timer2")->isActive());
+    EXPECT_TRUE(w->Tabs().TabStop(Get("Text6")));
+    EXPECT_TRUE(fake.cues.played.endsWith(kCue3));
+    // An empty first box with a filled second one is judged at once, the first read as 0.
+    Type("Text5", "");
+    Type("Text6", "3");
+    w->Command2_Click();
+    EXPECT_EQ(Text("Text7"), kWrong);
+    EXPECT_EQ(Text("Text5"), "3");
+    EXPECT_EQ(Text("Text6"), "-5");
+    EXPECT_TRUE(Get("Text6")->isEnabled());
+}
+
+TEST_F(Quadratic, ZeroCoefficientsShowAMinusAndZero)
+{
+    StartWithDraws(1, 4, 4, 4, 4);  // both roots 0
+    EXPECT_EQ(Caption("Label2_1"), "-");
+    EXPECT_EQ(Caption("Label3_3"), "0");
+    EXPECT_EQ(Caption("Label2_3"), "-");
+    EXPECT_EQ(Caption("Label4"), "0");
+}
+
+TEST_F(Quadratic, TheSecondLevelKeepsRootsAtLeastTenAway)
+{
+    StartWithDraws(2, 9, 1, 10, 1);  // differences 8 and 9
+    EXPECT_EQ(V().rootLowerBound, 10);
+    EXPECT_EQ(V().root1, 18);
+    EXPECT_EQ(V().root2, 19);
+    EXPECT_EQ(Caption("Label3_3"), "37");
+    EXPECT_EQ(Caption("Label4"), "342");
+    // Custom settings keep the lower bound.
+    for (const char* reply : {"5", "10", "60", "1"}) fake.dialogs.Reply(reply);
+    w->mnus_Click();
+    EXPECT_EQ(V().rootLowerBound, 10);
+    EXPECT_EQ(V().rangeMax, 5);
+}
+
+TEST_F(Quadratic, PenaltyStaysUnroundedAndIsUnsetBeforeAnySetting)
+{
+    Type("Text8", "10");
+    Type("Text2", "60");
+    w->Command1_Click();
+    AnswerWrong();
+    EXPECT_EQ(Text("Text8"), "10");  // no penalty set yet
+    EXPECT_FALSE(V().quadraticPenalty.has_value());
+    for (const char* reply : {"10", "10", "60", "1.5"}) fake.dialogs.Reply(reply);
+    w->mnus_Click();
+    w->Command1_Click();
+    AnswerWrong();
+    EXPECT_EQ(Text("Text8"), "11.5");
+    EXPECT_FALSE(StartEnabled());
+}
+
+TEST_F(Quadratic, ATimeOutRevealsBothRoots)
+{
+    StartWithDraws(1, 4, 6, 1, 1);
+    Type("Text1", "1");
+    w->Timer1_Timer();
+    EXPECT_EQ(Text("Text7"), kTimeUp);
+    EXPECT_EQ(Text("Text5"), "3");
+    EXPECT_EQ(Text("Text6"), "-5");
+    EXPECT_TRUE(Timer("Timer2")->isActive());
+    EXPECT_TRUE(Get("Text6")->isEnabled());
+}
+
+TEST_F(Quadratic, PauseUsesTheShortTitle)
+{
+    EXPECT_EQ(w->windowTitle(), kQuadraticCaption);
+    w->mnuFilePause_Click();
+    EXPECT_EQ(w->windowTitle(), kQuadraticTitle + kPausedSuffix);
+    w->mnuFileContinue_Click();
+    EXPECT_EQ(w->windowTitle(), kQuadraticTitle);
+}
+
+TEST_F(Quadratic, TheRunEndsWithBothBoxesClearedAndTheMagnitudesEmptied)
+{
+    w->Option1_Click();
+    Type("Text8", "1");
+    w->Command1_Click();
+    AnswerRight();
+    w->Timer2_Timer();
+    EXPECT_EQ(mainShown, 1);
+    EXPECT_EQ(windows.Window(DrillKind::kjiefangcheng), nullptr);
+}
+
+}  // namespace
+}  // namespace suite::drill::testing
