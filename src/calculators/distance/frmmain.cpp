@@ -1,0 +1,75 @@
+#include "frmmain.h"
+
+#include "calculators/shell/controls.h"
+#include "common/colour.h"
+#include "common/fonts.h"
+#include "common/numbers.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <cmath>
+
+namespace suite::distance {
+
+frmMain::frmMain(Platform& platform, QWidget* parent)
+    : CalculatorShell(platform, kAppTitle, false, parent)
+{
+    Client()->setFont(NamedFont(QStringLiteral("宋体"), 12));
+    SetClientSizeTwips(7800, 4080);
+    const int h = 360;
+    const QFont heading = NamedFont(QStringLiteral("宋体"), 14, true);
+
+    calc::PlaceLabel(Client(), QStringLiteral("两点间的距离计算"), 240, 180, 4000, 420)->setFont(heading);
+    const int firstEnd = calc::PlacePointRow(*this, 240, 720, h, {}, 0, 1000, 1, &Text1, &Text2);
+    const int right = calc::PlacePointRow(*this, firstEnd, 720, h, {}, 0, 1000, 3, &Text3, &Text4);
+    Command1 = calc::PlaceButton(*this, QStringLiteral("Command1"), QStringLiteral("计算"),
+                                 right + 240, 690, 1000, 420);
+
+    calc::PlaceLabel(Client(), QStringLiteral("点到直线的距离计算"), 240, 1380, 4000, 420)->setFont(heading);
+    calc::PlacePointRow(*this, 240, 1920, h, QStringLiteral("输入已知点的坐标："), 2300, 1000, 5, &Text5, &Text6);
+    calc::PlaceLineRow(*this, 240, 2460, h, QStringLiteral("直线方程："), QStringLiteral("=0"), 7, &Text7,
+                       &Text8, &Text9);
+    Command2 = calc::PlaceButton(*this, QStringLiteral("Command2"), QStringLiteral("计算"),
+                                 right + 240, 2430, 1000, 420);
+    calc::PlaceRow(*this, 240, 3180, h,
+                   {{QStringLiteral("d="), 450}, {QStringLiteral("Text10"), 3600, &Text10}});
+
+    Text10->setText(QStringLiteral("0."));
+    SetTextColor(Text10, BgrColor(0x00FF00));
+    SetBackColor(Text10, BgrColor(0x000000));
+
+    connect(Command1, &QPushButton::clicked, this, &frmMain::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &frmMain::Command2_Click);
+}
+
+void frmMain::Command1_Click()
+{
+    const double x1 = ReadNumber(Text1->text());
+    const double y1 = ReadNumber(Text2->text());
+    const double x2 = ReadNumber(Text3->text());
+    const double y2 = ReadNumber(Text4->text());
+    const double dx = x2 - x1;
+    const double dy = y2 - y1;
+    Text10->setText(calc::ResultText(std::sqrt(dx * dx + dy * dy)));
+}
+
+void frmMain::Command2_Click()
+{
+    const double x0 = ReadNumber(Text5->text());
+    const double y0 = ReadNumber(Text6->text());
+    double A = ReadNumber(Text7->text());
+    double B = ReadNumber(Text8->text());
+    if (A * A + B * B == 0) {
+        // The boxes keep what was typed.
+        Tell(QStringLiteral("A、B不能同时为0"));
+        A = 1;
+        B = 1;
+    }
+    const double C = ReadNumber(Text9->text());
+    const double norm = A * A + B * B;
+    const double d = std::fabs((A * x0 + B * y0) + C) / std::sqrt(norm);
+    // An overflowed divisor would show a plausible-looking 0.
+    Text10->setText(std::isfinite(norm) ? calc::ResultText(d) : calc::OutOfRangeText());
+}
+
+}  // namespace suite::distance

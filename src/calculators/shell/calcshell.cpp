@@ -1,0 +1,93 @@
+#include "calcshell.h"
+
+#include "common/fonts.h"
+#include "common/qtplatform.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace suite::calc {
+
+namespace {
+QAction* AddItem(QMenu* menu, QObject* owner, const char* name, const QString& caption)
+{
+    auto* item = new QAction(caption, owner);
+    item->setObjectName(QString::fromLatin1(name));
+    menu->addAction(item);
+    return item;
+}
+}  // namespace
+
+CalculatorShell::CalculatorShell(Platform& platform, const QString& caption, bool withFileNew,
+                                 QWidget* parent)
+    : Form(parent), platform_(platform)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(caption);
+
+    QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("文件(&F)"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    mnuFile->menuAction()->setObjectName(QStringLiteral("mnuFileAction"));
+    if (withFileNew) {
+        QAction* mnuFileNew = AddItem(mnuFile, this, "mnuFileNew", QStringLiteral("新建(&N)"));
+        mnuFileNew->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+        connect(mnuFileNew, &QAction::triggered, this, [this] { mnuFileNew_Click(); });
+        QAction* bar = mnuFile->addSeparator();
+        bar->setObjectName(QStringLiteral("mnuFileBar0"));
+    }
+    QAction* mnuFileExit = AddItem(mnuFile, this, "mnuFileExit", QStringLiteral("退出(&X)"));
+    connect(mnuFileExit, &QAction::triggered, this, &CalculatorShell::mnuFileExit_Click);
+
+    QMenu* mnuHelp = menuBar()->addMenu(QStringLiteral("帮助(&H)"));
+    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    mnuHelp->menuAction()->setObjectName(QStringLiteral("mnuHelpAction"));
+    QAction* mnuHelpAbout = AddItem(mnuHelp, this, "mnuHelpAbout", QStringLiteral("关于(&A) "));
+    connect(mnuHelpAbout, &QAction::triggered, this, [this] { mnuHelpAbout_Click(); });
+
+    AddDateTimeStatusBar();
+}
+
+void CalculatorShell::mnuFileExit_Click()
+{
+    // Same road as the close box, so the unload step runs first.
+    close();
+}
+
+void CalculatorShell::mnuHelpAbout_Click()
+{
+    Tell(platform_.appTitle);
+}
+
+void CalculatorShell::Tell(const QString& text)
+{
+    platform_.dialogs.MessageBox(text, MsgButtons::Ok, MsgIcon::None);
+}
+
+namespace Module1 {
+Form* mainForm = nullptr;
+
+void StartMainWindow(const std::function<Form*()>& create)
+{
+    mainForm = create();
+    ShowAsStarted(mainForm);
+}
+}  // namespace Module1
+
+int RunCalculator(int& argc, char** argv, const QString& appTitle,
+                  const std::function<Form*(Platform&)>& create)
+{
+    QApplication app(argc, argv);
+    QCoreApplication::setApplicationName(appTitle);
+    QCoreApplication::setApplicationVersion(QStringLiteral(SUITE_VERSION));
+    InstallFontSubstitutions();
+    QtPlatformParts parts(appTitle);
+    Module1::StartMainWindow([&] { return create(parts.platform); });
+    const int code = app.exec();
+    delete Module1::mainForm;
+    return code;
+}
+
+}  // namespace suite::calc
