@@ -38,6 +38,23 @@ void TextBox::PasteWithinLimit()
     if (!clip.isEmpty() || hasSelectedText()) insert(clip);
 }
 
+bool TextBox::event(QEvent* event)
+{
+    // Menu shortcuts win over the box's own editing keys: Ctrl+X is "返回" in a drill
+    // window even while the learner types the answer.
+    if (event->type() == QEvent::ShortcutOverride) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        const QKeySequence pressed(key->keyCombination());
+        for (const QAction* action : window()->findChildren<QAction*>()) {
+            if (action->isEnabled() && action->shortcuts().contains(pressed)) {
+                event->ignore();
+                return true;
+            }
+        }
+    }
+    return QLineEdit::event(event);
+}
+
 void TextBox::keyPressEvent(QKeyEvent* event)
 {
     if (typedLimit_ > 0) {
@@ -194,23 +211,34 @@ void Form::CenterOnScreen()
 void Form::SetNoControlBox()
 {
     noControlBox_ = true;
-    setWindowFlags((windowFlags() & ~(Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                                      Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)) |
-                   Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    ApplyTitleBar();
 }
 
 void Form::SetNoMaximize()
 {
-    setWindowFlags(windowFlags() | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+    noMaximize_ = true;
+    ApplyTitleBar();
 }
 
 void Form::SetNoMinimize()
 {
-    setWindowFlags(windowFlags() | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint);
-    setWindowFlag(Qt::WindowMinimizeButtonHint, false);
+    noMinimize_ = true;
+    ApplyTitleBar();
+}
+
+void Form::ApplyTitleBar()
+{
+    // Each call states the whole title bar, so the calls combine in any order.
+    Qt::WindowFlags flags = windowFlags();
+    flags &= ~(Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint |
+               Qt::WindowMaximizeButtonHint);
+    flags |= Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    if (!noControlBox_) {
+        flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+        if (!noMinimize_) flags |= Qt::WindowMinimizeButtonHint;
+        if (!noMaximize_) flags |= Qt::WindowMaximizeButtonHint;
+    }
+    setWindowFlags(flags);
 }
 
 void Form::SetDefaultButton(QAbstractButton* button)

@@ -29,6 +29,7 @@ public:
     void PasteWithinLimit();
 
 protected:
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -107,7 +108,10 @@ protected:
 
 private:
     QWidget* client_;
+    void ApplyTitleBar();
     bool noControlBox_ = false;
+    bool noMaximize_ = false;
+    bool noMinimize_ = false;
     QPointer<QAbstractButton> defaultButton_;
     QPointer<QAbstractButton> cancelButton_;
     TabOrder tabs_;

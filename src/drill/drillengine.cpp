@@ -328,6 +328,9 @@ void DrillEngine::Command1_Click()
     Text9->setText(QStringLiteral("1"));
     PoseQuestion();
     for (TextBox* t : answerBoxes_) t->clear();
+    // Start has just been disabled; the learner types the answer next, so the focus goes
+    // there rather than to whatever box follows Start.
+    answerBoxes_.front()->setFocus();
 }
 
 void DrillEngine::Timer1_Timer()

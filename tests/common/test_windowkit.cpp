@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QClipboard>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QSpontaneKeyEvent>
@@ -228,4 +230,43 @@ TEST(Form, WithoutAControlBoxOnlyTheProgramCloses)
     EXPECT_TRUE(slot.IsLoaded());
     slot.Existing()->close();
     EXPECT_FALSE(slot.IsLoaded());
+}
+
+TEST(Form, TitleBarSettingsCombineInAnyOrder)
+{
+    Form a, b, c;
+    a.SetNoMinimize();
+    a.SetNoMaximize();
+    b.SetNoMaximize();
+    b.SetNoMinimize();
+    for (Form* f : {&a, &b}) {
+        EXPECT_FALSE(f->windowFlags() & Qt::WindowMinimizeButtonHint);
+        EXPECT_FALSE(f->windowFlags() & Qt::WindowMaximizeButtonHint);
+        EXPECT_TRUE(f->windowFlags() & Qt::WindowCloseButtonHint);
+    }
+    c.SetNoControlBox();
+    c.SetNoMaximize();
+    EXPECT_FALSE(c.windowFlags() & (Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint |
+                                    Qt::WindowMinimizeButtonHint));
+    EXPECT_TRUE(c.windowFlags() & Qt::WindowTitleHint);
+}
+
+TEST(TextBox, MenuShortcutsWinOverTheBoxsEditingKeys)
+{
+    Form form;
+    QMenu* menu = form.menuBar()->addMenu("控制器(&C)");
+    QAction* back = menu->addAction("返回(&X)");
+    back->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
+    int triggered = 0;
+    QObject::connect(back, &QAction::triggered, [&] { ++triggered; });
+    auto* box = new TextBox(form.Client());
+    form.show();
+    QApplication::setActiveWindow(&form);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    box->setFocus();
+    box->setText("12");
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(triggered, 1);
+    EXPECT_EQ(box->text(), "12");  // not cut
 }

@@ -146,6 +146,7 @@ TEST_F(DrillFixture, EnterPressesNext)
 {
     Open(DrillKind::kjia);
     StartLevel(1);
+    EXPECT_EQ(w->focusWidget(), Get("Text5"));  // typing goes to the answer box at once
     Type("Text5", "2");
     w->PressEnter();
     EXPECT_EQ(Text("Text7"), kRight);
