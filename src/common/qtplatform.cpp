@@ -10,6 +10,7 @@
 #include <QSettings>
 #include <QSoundEffect>
 #include <QThread>
+#include <QTimer>
 #include <QUrl>
 #include <QWidget>
 #include <cstdlib>
@@ -147,11 +148,44 @@ bool StartedMinimized()
     return minimized;
 }
 
+namespace {
+// Some window managers map a fixed-size window normally whatever its initial state asked.
+// If that happens while the program starts, the window is minimised again, once; a restore
+// later on is the learner's and stays.
+class MinimizeWhenMapped final : public QObject {
+public:
+    explicit MinimizeWhenMapped(QWidget* window) : QObject(window), window_(window)
+    {
+        window->installEventFilter(this);
+        QTimer::singleShot(1500, this, [this] {
+            window_->removeEventFilter(this);
+            deleteLater();
+        });
+    }
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Expose || event->type() == QEvent::WindowStateChange) {
+            if (!(window_->windowState() & Qt::WindowMinimized) && window_->isVisible()) {
+                window_->removeEventFilter(this);
+                deleteLater();
+                QTimer::singleShot(0, window_, [w = window_] { w->showMinimized(); });
+            }
+        }
+        return false;
+    }
+
+private:
+    QWidget* window_;
+};
+}  // namespace
+
 void ShowAsStarted(QWidget* window)
 {
     if (StartedMinimized()) {
+        // Asking for activation here would make an X11 window manager restore the window;
+        // it takes the focus when the learner restores it from the taskbar.
         window->showMinimized();
-        window->activateWindow();
+        new MinimizeWhenMapped(window);
     } else {
         window->show();
     }
