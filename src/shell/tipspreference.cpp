@@ -52,6 +52,8 @@ std::optional<QString> ReadTipsMode(const QString& path)
 bool WriteTipsMode(const QString& value, const QString& path)
 {
     QSaveFile file(path);
+    // A folder that cannot take a new file may still hold a writable preference file.
+    file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly)) return false;
     const QByteArray bytes = WrittenForm(value);
     if (file.write(bytes) != bytes.size()) {

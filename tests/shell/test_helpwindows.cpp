@@ -23,6 +23,15 @@ TEST_F(InsTest, FirstShowingRunsThirtySecondTimer)
 {
     InsForm* ins = OpenByEnter();
     ASSERT_NE(ins, nullptr);
+    EXPECT_EQ(ins->windowTitle(), QStringLiteral("Instructions"));
+    EXPECT_EQ(Control<QLabel>(ins, "Label1")->text(), QStringLiteral("欢迎使用本程序！"));
+    EXPECT_EQ(Control<QLabel>(ins, "Label5")->text(),
+              QStringLiteral("提示：稍作等待或单击此处可快速返回面板"));
+    EXPECT_EQ(StartButton(ins)->text(),
+              QString(4, QLatin1Char(' ')) +
+                  QStringLiteral("记得本人英语老师有句名言：耐心和持久胜过激烈和狂热，怎么样？准备好了吗？") +
+                  QString(43, QLatin1Char(' ')) + QStringLiteral("单击此处开战！"));
+    EXPECT_EQ(ins->DefaultButton(), StartButton(ins));
     EXPECT_TRUE(InsTimer(ins)->isActive());
     EXPECT_EQ(InsTimer(ins)->interval(), 30000);
     EXPECT_FALSE(StartButton(ins)->isVisibleTo(ins));
@@ -81,6 +90,7 @@ TEST_F(ShellTest, TextWindowsHoldTheirLabelsAndNameTheOneVersion)
     const QString version = QStringLiteral(SUITE_VERSION);
     auto* notes = Control<QPlainTextEdit>(Main().Zaiban(), "Text1");
     EXPECT_TRUE(notes->toPlainText().contains(version));
+    EXPECT_EQ(Main().Zaiban()->windowTitle(), QStringLiteral("Quorrin 再版说明"));
     WriterForm* writer = Main().Writer();
     EXPECT_EQ(writer->windowTitle(), QStringLiteral("作者"));
     for (int i = 0; i < WriterForm::kLabel1Count; ++i)

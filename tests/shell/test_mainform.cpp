@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QLabel>
+#include <QMenu>
 
 namespace suite::shell::testing {
 namespace {
@@ -81,6 +83,78 @@ TEST_F(ShellTest, StartUpCueFollowsTheDrawEvenWithTips)
             EXPECT_GT(fake.random.reseeds, reseeds);
         }
     }
+}
+
+// ---- design state ----
+
+TEST_F(ShellTest, MenusCarryTheirCaptionsAndShortcutsAllEnabled)
+{
+    MainForm& main = Start();
+    const struct {
+        const char* menu;
+        const char* title;
+    } menus[] = {{"mnuFile", "控制(&C)"}, {"mnuAbout", "帮助(&H)"}};
+    for (const auto& m : menus) {
+        auto* menu = main.findChild<QMenu*>(QString::fromLatin1(m.menu));
+        ASSERT_NE(menu, nullptr) << m.menu;
+        EXPECT_EQ(menu->title(), QString::fromUtf8(m.title));
+    }
+    const struct {
+        const char* item;
+        const char* caption;
+        QKeySequence keys;
+    } items[] = {
+        {"mnuFileStart", "开始随机练习(&S)", QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {"mnuFileExit", "退出(&X)", QKeySequence(Qt::CTRL | Qt::Key_X)},
+        {"mnuAboutWord", "简要说明(&H)", QKeySequence(Qt::CTRL | Qt::Key_H)},
+        {"mnuAboutfre", "再版说明", QKeySequence()},
+        {"mnuAboutMe", "关于(&A)", QKeySequence(Qt::CTRL | Qt::Key_A)},
+    };
+    for (const auto& i : items) {
+        SCOPED_TRACE(i.item);
+        QAction* item = Item(i.item);
+        ASSERT_NE(item, nullptr);
+        EXPECT_EQ(item->text(), QString::fromUtf8(i.caption));
+        EXPECT_EQ(item->shortcut(), i.keys);
+        EXPECT_TRUE(item->isEnabled());
+    }
+    for (const char* separator : {"mnuFile1", "mnuAbout1"}) {
+        ASSERT_NE(Item(separator), nullptr) << separator;
+        EXPECT_TRUE(Item(separator)->isSeparator());
+    }
+}
+
+TEST_F(ShellTest, FreshMainHasItsCaptionsAndDesignTabOrder)
+{
+    MainForm& main = Start();
+    EXPECT_EQ(main.windowTitle(), QStringLiteral("Brenvale"));
+    const struct {
+        const char* button;
+        const char* caption;
+    } captions[] = {
+        {"Command1", "随机练习"}, {"Command2", "再见"},   {"Command3", "感谢使用！简要说明"},
+        {"Command4", "加"},       {"Command5", "减"},     {"Command6", "乘"},
+        {"Command7", "除"},       {"Command8", "乘方"},   {"Command9", "开方"},
+        {"Command10", "阶乘"},    {"Command11", "排列组合"}, {"Command12", "一元二次方程"},
+        {"Command13", "数学工具集锦"},
+    };
+    for (const auto& c : captions) {
+        EXPECT_EQ(Button(c.button)->text(), QString::fromUtf8(c.caption)) << c.button;
+        EXPECT_TRUE(Button(c.button)->isEnabled()) << c.button;
+    }
+    EXPECT_EQ(Control<QLabel>(&main, "Label1")->text(), QStringLiteral("欢迎使用QuorrinBrenvale！ "));
+    EXPECT_EQ(Control<QLabel>(&main, "Label2")->text(), QStringLiteral("祝您练习愉快！"));
+
+    std::vector<QWidget*> order;
+    for (const char* name : {"Command1", "Command2", "Command3", "Command4", "Command5",
+                             "Command6", "Command7", "Command8", "Command9", "Command10",
+                             "Command11", "Command12", "Command13"})
+        order.push_back(Button(name));
+    EXPECT_EQ(main.Tabs().Order(), order);
+    // After the instructions' hidden button, Command1 still leads.
+    main.PressEnter();
+    main.Ins()->Command1_Click();
+    EXPECT_EQ(main.Tabs().Order(), order);
 }
 
 // ---- openers ----

@@ -1,5 +1,7 @@
 #include "shellfixture.h"
 
+#include <QLabel>
+
 namespace suite::shell::testing {
 namespace {
 
@@ -21,6 +23,16 @@ TEST_F(ShellTest, TipsWindowOffersChoicesOrOnlyTheStartButton)
         KaishiForm* tips = main.Kaishi();
         ASSERT_NE(tips, nullptr);
         EXPECT_EQ(tips->windowTitle(), QStringLiteral("Quorrin："));
+        EXPECT_EQ(tips->DefaultButton(), nullptr);
+        EXPECT_EQ(Control<QLabel>(tips, "Label1")->text(),
+                  QStringLiteral("    朋友，您好！我是Quorrin，我的目标也是把你锻造成新一代的我，心算本领将是你一生的功夫，就看你的了。\r\n"
+                                 "    练习的路上我将会一直陪伴这你。上路之前，和对每一个朋友一样，我依然先要为你打气：相信你自己，就没有走不出来的路。另外开始起步的你也一定要有准备，Quorrin可不是一天两天炼就的。我的语文老师说：行百里者半于九十。英语老师说：耐心和持久胜过激烈和狂热。希望你相信，奇迹在坚持中产生！"));
+        const char* const captions[][2] = {{"Command1", "我懂了，以后不用再提示"},
+                                           {"Command2", "下次启动提示我"},
+                                           {"Command3", "每次启动提示我"},
+                                           {"Command4", "★ 现在开始练习 ★"}};
+        for (const auto& caption : captions)
+            EXPECT_EQ(Control(tips, caption[0])->text(), QString::fromUtf8(caption[1])) << caption[0];
         EXPECT_EQ(Shown(tips, "Command1"), c.choices);
         EXPECT_EQ(Shown(tips, "Command2"), c.choices);
         EXPECT_EQ(Shown(tips, "Command3"), c.choices);

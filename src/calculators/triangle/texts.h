@@ -26,7 +26,8 @@ inline const QString kErrorTitle = QStringLiteral("错误");
 inline const QString kEndProgram = QStringLiteral("终止程序吗？");
 inline const QString kDegree = QStringLiteral("°");
 
-// Said when a result or a product on the way to it leaves the double-precision range.
-inline const QString kOutOfRange = QStringLiteral("超出计算范围！");
+// Said after the lengths when a result or a product on the way to it leaves the
+// double-precision range; the blank parts it from the last length.
+inline const QString kOutOfRange = QStringLiteral(" 超出计算范围！");
 
 }  // namespace triangle

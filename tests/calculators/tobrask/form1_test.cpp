@@ -199,6 +199,14 @@ TEST_F(TobraskWindow, ClearWithoutNClearsNothingButStillMovesToCombinations)
     EXPECT_TRUE(fake.dialogs.messages.empty());
 }
 
+TEST_F(TobraskWindow, FocusStartsInTheMBox)
+{
+    window->show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    EXPECT_EQ(QApplication::focusWidget(), Box("Text1"));
+}
+
 TEST_F(TobraskWindow, EnterInEitherInputBoxPressesOk)
 {
     window->show();

@@ -163,7 +163,8 @@ TEST_F(TriangleWindow, OverflowingSidesAreReportedAndNeverWrittenAsInfinities)
     Sides("3", "4", "5");
     EXPECT_TRUE(window->Form_Load());
     ASSERT_EQ(fake.dialogs.messages.size(), 1u);
-    EXPECT_TRUE(fake.dialogs.messages[0].text.endsWith(kOutOfRange));
+    EXPECT_EQ(fake.dialogs.messages[0].text,
+              QStringLiteral(" 1E+100， 1E+100， 1E+100 超出计算范围！"));
     EXPECT_EQ(fake.dialogs.messages[0].title, kErrorTitle);
     EXPECT_EQ(Text("Label10"), QStringLiteral("6"));
 }

@@ -109,6 +109,14 @@ TEST(Triangle, VeryFlatTrianglesShowFiniteAnglesSummingToAStraightAngle)
     }
 }
 
+TEST(Triangle, AnglesUseTheFifteenDigitPi)
+{
+    // With the nearest double to pi these come out a few units lower in the last place.
+    EXPECT_EQ(AngleDegrees(0.5, std::sqrt(0.75)), 60.00000000000006);
+    EXPECT_EQ(AngleDegrees(0.8, 0.6), 36.869897645844055);
+    EXPECT_EQ(Solve(3, 4, 5).solution.angles[1], 53.13010235415604);
+}
+
 struct AngleCase {
     double cosine;
     double degrees;
