@@ -311,7 +311,7 @@ QStatusBar* Form::AddDateTimeStatusBar()
         time->setText(StatusTimeText(now));
     };
     refresh();
-    // The clock panels are not the window's timers: they run until the window goes.
+    // The clock panels keep themselves current while the window is open.
     auto* clock = new QTimer(bar);
     clock->setObjectName(QStringLiteral("sbClock"));
     connect(clock, &QTimer::timeout, bar, refresh);

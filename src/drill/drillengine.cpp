@@ -17,6 +17,8 @@
 #include <QStatusBar>
 #include <QTimer>
 
+#include <cmath>
+
 namespace suite::drill {
 
 using namespace texts;
@@ -535,9 +537,22 @@ void DrillEngine::AskCustomSettings()
 {
     Dialogs& dialogs = platform_.dialogs;
     StoreCustomRange(dialogs.InputBox(d_.rangePrompt, kRangeTitle, d_.rangeDefault));
-    Text8->setText(NumberText(ReadNumber(dialogs.InputBox(kCountPrompt, kCountTitle, QStringLiteral("10")))));
-    Text2->setText(NumberText(ReadNumber(dialogs.InputBox(kTimePrompt, kTimeTitle, QStringLiteral("30")))));
+    WriteCustomNumber(Text8, dialogs.InputBox(kCountPrompt, kCountTitle, QStringLiteral("10")),
+                      QStringLiteral("题数"));
+    WriteCustomNumber(Text2, dialogs.InputBox(kTimePrompt, kTimeTitle, QStringLiteral("30")),
+                      QStringLiteral("限定时间"));
     StoreCustomPenalty(dialogs.InputBox(kPenaltyPrompt, kPenaltyTitle, QStringLiteral("2")));
+}
+
+void DrillEngine::WriteCustomNumber(TextBox* box, const QString& reply, const QString& what)
+{
+    const double value = ReadNumber(reply);
+    // An infinity would be written as "1.#INF", which the box then reads back as 1.
+    if (!std::isfinite(value)) {
+        Refuse(what + QStringLiteral("太大，没有改变。"));
+        return;
+    }
+    box->setText(NumberText(value));
 }
 
 void DrillEngine::StoreCustomRange(const QString& reply)

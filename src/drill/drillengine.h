@@ -116,6 +116,7 @@ private:
     void ChooseLevel(int level);
     void AskCustomSettings();
     void StoreCustomRange(const QString& reply);
+    void WriteCustomNumber(TextBox* box, const QString& reply, const QString& what);
     void EndRun();
 };
 

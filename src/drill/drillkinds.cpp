@@ -23,7 +23,7 @@ DrillDescription Base(const QString& name, const QString& title, const QString& 
     d.designCaption = title;
     d.title = title;
     d.intro = intro;
-    d.messageDesignText = kGoodLuck;
+    d.messageDesignText = kGoodLuckDesign;
     d.levels = std::move(levels);
     d.rangePrompt = rangePrompt;
     d.hurryMessage = kHurry;

@@ -9,6 +9,8 @@ inline const QString kRemaining = QStringLiteral("剩余");
 inline const QString kSeconds = QStringLiteral("秒");
 inline const QString kPerQuestion = QStringLiteral("每题限时");
 inline const QString kGoodLuck = QStringLiteral("祝你好运！");
+// The message line's design text ends in a line break.
+inline const QString kGoodLuckDesign = QStringLiteral("祝你好运！\r\n");
 inline const QString kQuestionsPrefix = QStringLiteral("共练习");
 inline const QString kQuestionsSuffix = QStringLiteral("题");
 inline const QString kQuestionNoPrefix = QStringLiteral("第");

@@ -18,7 +18,7 @@ DrillDescription QuadraticDescription()
     d.designCaption = kQuadraticCaption;
     d.title = kQuadraticTitle;
     d.intro = kQuadraticIntro;
-    d.messageDesignText = kGoodLuck;
+    d.messageDesignText = kGoodLuckDesign;
     d.levels = {LevelPreset{kQuadraticLevel1, 10, 10, 30, 0}, LevelPreset{kQuadraticLevel2, 10, 5, 60, 10}};
     d.rangePrompt = kQuadraticRange;
     d.seconds = {3, 180, 300};

@@ -172,6 +172,29 @@ TEST_F(DrillFixture, CancelledPromptsReadAsZero)
     EXPECT_FALSE(StartEnabled());
 }
 
+// The seconds box is written after the count box, so its check decides Start and, unless
+// its value is not positive, the message.
+TEST_F(DrillFixture, AfterCustomSettingsTheSecondsCheckHasTheLastWord)
+{
+    struct Case {
+        const char* count;
+        const char* seconds;
+        QString message;
+        bool start;
+    };
+    const Case cases[] = {{"", "30", kGoodLuck, true},
+                          {"25", "", kLongRun, false},
+                          {"25", "200", kVeryStrong, true},
+                          {"1.5", "1", kTooQuick, true}};
+    for (const Case& c : cases) {
+        Open(DrillKind::kjian);
+        for (const char* reply : {"50", c.count, c.seconds, "2"}) fake.dialogs.Reply(reply);
+        w->Option3_Click();
+        EXPECT_EQ(Text("Text7"), c.message) << c.count << "/" << c.seconds;
+        EXPECT_EQ(StartEnabled(), c.start) << c.count << "/" << c.seconds;
+    }
+}
+
 TEST_F(DrillFixture, SettingsMenuDisablesTheLevelsEvenWhenCancelled)
 {
     Open(DrillKind::kcheng);
@@ -230,6 +253,30 @@ TEST_F(DrillFixture, PenaltyRepliesOutsideSixteenBitsAreRefused)
     for (const char* reply : {"50", "10", "30", "-2.5"}) fake.dialogs.Reply(reply);
     w->Option3_Click();
     EXPECT_EQ(V().penaltyCount, -2);  // half to even
+}
+
+// An infinite reply would be written as "1.#INF", which the box reads back as 1.
+TEST_F(DrillFixture, CountAndTimeRepliesBeyondAnyNumberAreRefused)
+{
+    struct Case {
+        const char* count;
+        const char* seconds;
+        QString text8, text2;
+    };
+    const Case cases[] = {{"1e400", "45", "10", "45"}, {"12", "1e999", "12", "20"}};
+    for (const Case& c : cases) {
+        Open(DrillKind::kjia);
+        w->Option1_Click();
+        fake.dialogs.messages.clear();
+        for (const char* reply : {"50", c.count, c.seconds, "2"}) fake.dialogs.Reply(reply);
+        w->Option3_Click();
+        EXPECT_EQ(Text("Text8"), c.text8) << c.count;
+        EXPECT_EQ(Text("Text2"), c.text2) << c.seconds;
+        ASSERT_EQ(fake.dialogs.messages.size(), 1u) << c.count;
+        EXPECT_EQ(fake.dialogs.messages[0].icon, MsgIcon::Exclamation);
+        w->mnuFileExit_Click();
+        Flush();
+    }
 }
 
 struct RefusedStartCase {

@@ -66,6 +66,76 @@ TEST_F(Quadratic, ZeroCoefficientsShowAMinusAndZero)
     EXPECT_EQ(Caption("Label4"), "0");
 }
 
+TEST_F(Quadratic, SignsAndMagnitudesOfTheTerms)
+{
+    struct Case {
+        const char* label;
+        int d1, d2, d3, d4;  // roots d1 - d4 and d3 - d2
+        QString signB, magnitudeB, signC, magnitudeC;
+    };
+    const Case cases[] = {
+        {"roots 3 and -3", 4, 4, 1, 1, "-", "0", "-", "9"},
+        {"roots 0 and 4", 4, 1, 5, 4, "-", "4", "-", "0"},
+        {"equal roots 3", 5, 2, 5, 2, "-", "6", "+", "9"},
+        {"roots -2 and -3", 1, 5, 2, 3, "+", "5", "+", "6"},
+    };
+    for (const Case& c : cases) {
+        Open(DrillKind::kjiefangcheng);
+        StartWithDraws(1, c.d1, c.d2, c.d3, c.d4);
+        EXPECT_EQ(Caption("Label2_1"), c.signB) << c.label;
+        EXPECT_EQ(Caption("Label3_3"), c.magnitudeB) << c.label;
+        EXPECT_EQ(Caption("Label2_3"), c.signC) << c.label;
+        EXPECT_EQ(Caption("Label4"), c.magnitudeC) << c.label;
+        AnswerRight();
+        EXPECT_EQ(Text("Text7"), kRight) << c.label;
+        w->mnuFileExit_Click();
+        Flush();
+    }
+}
+
+TEST_F(Quadratic, ASecondBoxOfBlanksIsFilledAndReadsAsZero)
+{
+    StartWithDraws(1, 4, 1, 5, 4);  // roots 0 and 4
+    Type("Text5", "4");
+    Type("Text6", "   ");
+    w->Command2_Click();
+    EXPECT_EQ(Text("Text7"), kRight);
+    EXPECT_TRUE(Timer("Timer2")->isActive());
+}
+
+TEST_F(Quadratic, TheFocusPassesToTheSecondBox)
+{
+    StartWithDraws(1, 4, 6, 1, 1);
+    Get("Text5")->setFocus();
+    ASSERT_EQ(w->focusWidget(), Get("Text5"));
+    Type("Text5", "3");
+    w->Command2_Click();
+    EXPECT_EQ(w->focusWidget(), Get("Text6"));
+    EXPECT_TRUE(Get("Text5")->isEnabled());
+}
+
+TEST_F(Quadratic, CustomSettingsKeepTheLowerBoundTheLevelLeft)
+{
+    const std::pair<int, std::int16_t> cases[] = {{0, 0}, {1, 0}, {2, 10}};  // level (0: none), bound
+    for (const auto& [level, bound] : cases) {
+        DrillVariables& v = windows.Variables(DrillKind::kjiefangcheng);
+        v = DrillVariables{};
+        Open(DrillKind::kjiefangcheng);
+        if (level == 1) w->Option1_Click();
+        if (level == 2) w->Option2_Click();
+        for (const char* reply : {"5", "10", "60", "1"}) fake.dialogs.Reply(reply);
+        w->Option3_Click();
+        EXPECT_EQ(V().rootLowerBound, bound) << level;
+        EXPECT_EQ(V().rangeMax, 5) << level;
+        for (int d : {3, 1, 1, 1}) QueueDraw(d, 5);  // differences 2 and 0
+        w->Command1_Click();
+        EXPECT_EQ(V().root1, 2 + bound) << level;
+        EXPECT_EQ(V().root2, bound) << level;
+        w->mnuFileExit_Click();
+        Flush();
+    }
+}
+
 TEST_F(Quadratic, TheSecondLevelKeepsRootsAtLeastTenAway)
 {
     StartWithDraws(2, 9, 1, 10, 1);  // differences 8 and 9

@@ -189,6 +189,8 @@ TEST_F(DrillFixture, AMissRevealsTheAnswerAndAddsPenaltyQuestions)
     EXPECT_EQ(Text("Text5"), "7");
     EXPECT_EQ(TextColor(Get("Text5")), Bgr(kRed));
     EXPECT_EQ(Text("Text8"), "12");
+    EXPECT_EQ(Text("Text7"), kGoodLuck);  // the grown count's check wrote last
+    EXPECT_TRUE(StartEnabled());
     EXPECT_EQ(V().questionTotal, 12);
     EXPECT_EQ(V().pointsPerQuestion, 10);
     EXPECT_EQ(Text("Text1"), "20");
@@ -245,6 +247,7 @@ TEST_F(DrillFixture, ShowAnswerRepeatsTheNumberAndGrowsTheRun)
     EXPECT_EQ(Text("Text5"), "2");
     EXPECT_EQ(TextColor(Get("Text5")), Bgr(kRed));
     EXPECT_EQ(Text("Text8"), "11");
+    EXPECT_TRUE(StartEnabled());  // the grown count's check enables Start during the run
     EXPECT_FALSE(Timer("Timer1")->isActive());
     EXPECT_TRUE(Timer("Timer2")->isActive());
     w->Timer2_Timer();
@@ -261,10 +264,15 @@ TEST_F(DrillFixture, ShowAnswerRepeatsTheNumberAndGrowsTheRun)
 
 TEST_F(DrillFixture, ShowAnswerBeforeAnyRunRevealsTheLastQuestion)
 {
-    Open(DrillKind::kjieche);
-    V().expectedAnswer = 120;
-    w->mnuFileKey_Click();
-    EXPECT_EQ(Text("Text5"), "120");
+    // The answer these two windows keep from the last question they drew.
+    const std::pair<DrillKind, double> cases[] = {{DrillKind::kjieche, 120}, {DrillKind::kplzh, 210}};
+    for (const auto& [kind, kept] : cases) {
+        Open(kind);
+        V().expectedAnswer = kept;
+        w->mnuFileKey_Click();
+        EXPECT_EQ(Text("Text5"), NumberText(kept)) << KindName(kind);
+        EXPECT_EQ(TextColor(Get("Text5")), Bgr(kRed)) << KindName(kind);
+    }
 }
 
 TEST_F(DrillFixture, PauseLeavesTheJudgementTimerRunning)
@@ -333,7 +341,7 @@ TEST_F(DrillFixture, LoadStepAndDesignState)
         EXPECT_NE(w->findChild<QWidget*>("sbStatusBar"), nullptr) << name;
         EXPECT_FALSE(w->windowFlags() & Qt::WindowCloseButtonHint) << name;
         EXPECT_FALSE(w->windowFlags() & Qt::WindowMaximizeButtonHint) << name;
-        EXPECT_EQ(Text("Text7"), kind == DrillKind::kcheng ? QString() : kGoodLuck) << name;
+        EXPECT_EQ(Text("Text7"), kind == DrillKind::kcheng ? QString() : QString("祝你好运！\r\n")) << name;
         EXPECT_EQ(w->findChild<QLabel*>("Label1_13") != nullptr, kind != DrillKind::kcheng) << name;
     }
 }

@@ -153,6 +153,77 @@ TEST_F(DrillFixture, ShowAnswerAtQuestionFourOfTenInTheSquaresWindow)
     EXPECT_EQ(numbers, (QStringList{"4", "4", "5", "6", "7", "8", "9", "10", "11"}));
 }
 
+TEST_F(DrillFixture, StartDuringARetryLeavesTheRetryPendingForTheNewRun)
+{
+    Open(DrillKind::kkaifang);
+    StartCustom("20", "10", "30", "2");
+    AnswerWrong();  // the penalty write enables Start
+    ASSERT_TRUE(StartEnabled());
+    fake.random.values = {0.3f};
+    w->Command1_Click();
+    const double n = V().operandA;
+    EXPECT_EQ(V().score, 0);
+    EXPECT_TRUE(Timer("Timer3")->isActive());
+    fake.random.values = {0.9f};
+    Timer3Tick();
+    EXPECT_EQ(V().operandA, n);  // the new run's first question comes back
+    EXPECT_EQ(Text("Text9"), "1");
+    EXPECT_EQ(V().score, -16);  // 100 / 12 points per question, twice its whole part
+}
+
+// Only the square-roots window turns its row back to blue when Start shows it.
+TEST_F(DrillFixture, StartAfterARetryResetsTheRowColoursOnlyInTheRootsWindow)
+{
+    struct Case {
+        DrillKind kind;
+        std::vector<const char*> labels;
+        std::uint32_t colourAfterStart;
+    };
+    const Case cases[] = {{DrillKind::kkaifang, {"Label3"}, kBlue},
+                          {DrillKind::kchengfang, {"Label3", "Label2_2", "Label2_4"}, kRed}};
+    for (const Case& c : cases) {
+        Open(c.kind);
+        StartCustom("20", "10", "30", "2");
+        AnswerWrong();
+        Timer3Tick();
+        ASSERT_TRUE(StartEnabled()) << KindName(c.kind);
+        w->Command1_Click();
+        for (const char* l : c.labels)
+            EXPECT_EQ(TextColor(Get<QLabel>(l)), Bgr(c.colourAfterStart)) << KindName(c.kind) << " " << l;
+        EXPECT_EQ(BackColor(Get("Text5")), Bgr(kWhite)) << KindName(c.kind);
+        w->mnuFileExit_Click();
+        Flush();
+    }
+}
+
+TEST_F(DrillFixture, ContinueAndShowAnswerDuringARetry)
+{
+    Open(DrillKind::kchengfang);
+    StartCustom("20", "10", "30", "2");
+    AnswerWrong();
+    EXPECT_EQ(Text("Text8"), "12");
+    // Show-answer in the retry shows the answer again and grows the run once more.
+    w->mnuFileKey_Click();
+    EXPECT_EQ(Text("Text8"), "13");
+    EXPECT_EQ(V().questionNo, 0);
+    EXPECT_TRUE(Timer("Timer3")->isActive());
+    // Continue runs the countdown on from Text1 before the retry resets it.
+    w->mnuFilePause_Click();
+    w->mnuFileContinue_Click();
+    EXPECT_TRUE(Timer("Timer1")->isActive());
+    Type("Text1", "1");
+    w->Timer1_Timer();
+    EXPECT_EQ(Text("Text1"), "0");
+    EXPECT_EQ(Text("Text8"), "15");  // a time-out with its penalty update
+    EXPECT_FALSE(Timer("Timer1")->isActive());
+    Timer3Tick();
+    EXPECT_EQ(Text("Text1"), "30");
+    EXPECT_EQ(Text("Text9"), "1");
+    AnswerRight();
+    w->Timer2_Timer();
+    EXPECT_EQ(Text("Text9"), "1");  // the shown question was not counted
+}
+
 TEST_F(DrillFixture, AtTimeOutTheSquareOfTwelveIsRevealed)
 {
     Open(DrillKind::kchengfang);

@@ -4,11 +4,14 @@
 #include "calculators/shell/qstring_print.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDateTime>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QTimer>
+#include <QTimerEvent>
 #include <gtest/gtest.h>
 #include <cmath>
 #include <limits>
@@ -111,6 +114,9 @@ TEST_P(ShellExit, UnloadStepRunsOnceThenTheWindowCloses)
     testing::FakePlatform fake(QStringLiteral("Probe"));
     ProbeWindow w(fake.platform, false);
     w.show();
+    // The main window is the program's only window: closing it ends the program.
+    ASSERT_TRUE(w.testAttribute(Qt::WA_QuitOnClose));
+    ASSERT_TRUE(QGuiApplication::quitOnLastWindowClosed());
     bool closed = false;
     QObject::connect(&w, &Form::closed, [&] { closed = true; });
     if (GetParam().byMenu)
@@ -120,6 +126,8 @@ TEST_P(ShellExit, UnloadStepRunsOnceThenTheWindowCloses)
     EXPECT_EQ(w.unloads, 1);
     EXPECT_TRUE(closed);
     EXPECT_FALSE(w.isVisible());
+    for (const QWidget* top : QApplication::topLevelWidgets())
+        EXPECT_FALSE(top->isVisible() && top->testAttribute(Qt::WA_QuitOnClose)) << top->objectName().toStdString();
     EXPECT_EQ(fake.program.endRequests, 0);
 }
 
@@ -153,6 +161,32 @@ TEST(CalcShell, CaptionNameAndStatusBar)
     auto* date = bar->findChild<QLabel*>(QStringLiteral("sbDate"));
     auto* time = bar->findChild<QLabel*>(QStringLiteral("sbTime"));
     ASSERT_TRUE(date && time);
+    const QDateTime after = QDateTime::currentDateTime();
+    EXPECT_TRUE(date->text() == StatusDateText(before) || date->text() == StatusDateText(after));
+    EXPECT_TRUE(time->text() == StatusTimeText(before) || time->text() == StatusTimeText(after));
+}
+
+TEST(CalcShell, DateAndTimePanelsRefreshOnTheirOwnClock)
+{
+    testing::FakePlatform fake(QStringLiteral("Probe"));
+    ProbeWindow w(fake.platform, false);
+    w.show();
+    auto* date = w.findChild<QLabel*>(QStringLiteral("sbDate"));
+    auto* time = w.findChild<QLabel*>(QStringLiteral("sbTime"));
+    ASSERT_TRUE(date && time);
+    QTimer* clock = nullptr;
+    for (QTimer* timer : w.statusBar()->findChildren<QTimer*>())
+        if (timer->isActive()) clock = timer;
+    ASSERT_NE(clock, nullptr);
+    // Often enough that the minute shown is never more than a second behind.
+    EXPECT_LE(clock->interval(), 1000);
+
+    // One tick of the panels' own clock, no input: stale texts become current again.
+    date->setText(QStringLiteral("stale"));
+    time->setText(QStringLiteral("stale"));
+    const QDateTime before = QDateTime::currentDateTime();
+    QTimerEvent tick(clock->timerId());
+    QCoreApplication::sendEvent(clock, &tick);
     const QDateTime after = QDateTime::currentDateTime();
     EXPECT_TRUE(date->text() == StatusDateText(before) || date->text() == StatusDateText(after));
     EXPECT_TRUE(time->text() == StatusTimeText(before) || time->text() == StatusTimeText(after));

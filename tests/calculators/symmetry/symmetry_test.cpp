@@ -5,6 +5,7 @@
 #include "calculators/shell/qstring_print.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -140,6 +141,21 @@ TEST_F(Symmetry, NewEmptiesTheInputsAndResetsTheResults)
     w->Command1->click();
     ASSERT_EQ(w->Text6->text(), QStringLiteral("2"));
     w->findChild<QAction*>(QStringLiteral("mnuFileNew"))->trigger();
+    for (TextBox* box : {w->Text1, w->Text2, w->Text3, w->Text4, w->Text5}) EXPECT_TRUE(box->text().isEmpty());
+    EXPECT_EQ(w->Text6->text(), QStringLiteral("0"));
+    EXPECT_EQ(w->Text7->text(), QStringLiteral("0"));
+}
+
+TEST_F(Symmetry, CtrlNTypedInAnInputBoxIsNew)
+{
+    Type({"1", "2", "1", "-1", "0"});
+    w->Command1->click();
+    ASSERT_EQ(w->Text6->text(), QStringLiteral("2"));
+    w->show();
+    QApplication::setActiveWindow(w.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+    w->Text5->setFocus();
+    QTest::keyClick(w->Text5, Qt::Key_N, Qt::ControlModifier);
     for (TextBox* box : {w->Text1, w->Text2, w->Text3, w->Text4, w->Text5}) EXPECT_TRUE(box->text().isEmpty());
     EXPECT_EQ(w->Text6->text(), QStringLiteral("0"));
     EXPECT_EQ(w->Text7->text(), QStringLiteral("0"));
