@@ -275,6 +275,21 @@ bool Form::eventFilter(QObject* watched, QEvent* event)
     return QMainWindow::eventFilter(watched, event);
 }
 
+void Form::showEvent(QShowEvent* event)
+{
+    // A window opens with the focus on its first tab stop that can take it, so the learner
+    // can start with the keyboard at once.
+    if (!focusWidget()) {
+        for (QWidget* control : tabs_.Stops()) {
+            if (control->isVisibleTo(this) && control->isEnabled()) {
+                control->setFocus();
+                break;
+            }
+        }
+    }
+    QMainWindow::showEvent(event);
+}
+
 void Form::closeEvent(QCloseEvent* event)
 {
     // A window without a control box is left only through its own controls, which bring the

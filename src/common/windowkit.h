@@ -101,6 +101,7 @@ signals:
     void closed();
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     // Called before the window closes; the unload step of windows that have one.

@@ -155,7 +155,12 @@ void DrillEngine::BuildControls()
     line1->setObjectName(QStringLiteral("Line1"));
 
     Label5 = label(QStringLiteral("Label5"), d_.intro, {360, 1920, 5880, 960});
-    Label5->setFont(NamedFont(kFace, 14));
+    // The intro stays on one line: the longest titles take a smaller size rather than break
+    // a word across lines.
+    for (double points = 14; points >= 10; points -= 0.75) {
+        Label5->setFont(NamedFont(kFace, points));
+        if (Label5->fontMetrics().horizontalAdvance(d_.intro) <= Label5->width()) break;
+    }
     Label5->setWordWrap(true);
     if (d_.introColour) SetTextColor(Label5, BgrColor(*d_.introColour));
 

@@ -270,3 +270,13 @@ TEST(TextBox, MenuShortcutsWinOverTheBoxsEditingKeys)
     EXPECT_EQ(triggered, 1);
     EXPECT_EQ(box->text(), "12");  // not cut
 }
+
+TEST(Form, OpensWithTheFocusOnTheFirstUsableTabStop)
+{
+    ButtonsForm form;
+    form.Tabs().SetTabStop(form.buttons[0], false);
+    form.buttons[1]->setEnabled(false);
+    form.buttons[2]->hide();
+    form.show();
+    EXPECT_EQ(form.focusWidget(), form.buttons[3]);
+}
