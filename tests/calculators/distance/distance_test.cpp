@@ -12,12 +12,7 @@ namespace suite::distance {
 namespace {
 
 // Parameterised cases are listed by their names.
-template <class Case>
-    requires requires(const Case& c) { c.name; }
-void PrintTo(const Case& c, std::ostream* os)
-{
-    *os << c.name;
-}
+using suite::calc::printing::PrintTo;
 
 const QString kNotBothZero = QStringLiteral("A、B不能同时为0");
 const QString kTooBig = QStringLiteral("超出数值范围");

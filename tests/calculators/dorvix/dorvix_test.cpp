@@ -19,12 +19,7 @@ namespace suite::dorvix {
 namespace {
 
 // Parameterised cases are listed by their names.
-template <class Case>
-    requires requires(const Case& c) { c.name; }
-void PrintTo(const Case& c, std::ostream* os)
-{
-    *os << c.name;
-}
+using suite::calc::printing::PrintTo;
 
 using testing::MemorySettings;
 

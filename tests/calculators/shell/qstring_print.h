@@ -1,5 +1,5 @@
 #pragma once
-// Failure messages show texts as text, not as UTF-16 bytes.
+// Failure messages show texts as text, not as UTF-16 bytes, and parameterised cases by name.
 #include <QString>
 #include <ostream>
 
@@ -7,3 +7,16 @@ inline void PrintTo(const QString& text, std::ostream* os)
 {
     *os << '"' << text.toStdString() << '"';
 }
+
+namespace suite::calc::printing {
+
+// Brought into a test's own namespace with a using-declaration, so that argument-dependent
+// lookup finds it for the case types declared there.
+template <class Case>
+    requires requires(const Case& c) { c.name; }
+void PrintTo(const Case& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+}  // namespace suite::calc::printing

@@ -20,12 +20,7 @@ namespace suite::calc {
 namespace {
 
 // Parameterised cases are listed by their names.
-template <class Case>
-    requires requires(const Case& c) { c.name; }
-void PrintTo(const Case& c, std::ostream* os)
-{
-    *os << c.name;
-}
+using suite::calc::printing::PrintTo;
 
 class ProbeWindow : public CalculatorShell {
 public:

@@ -17,12 +17,7 @@ namespace suite::symmetry {
 namespace {
 
 // Parameterised cases are listed by their names.
-template <class Case>
-    requires requires(const Case& c) { c.name; }
-void PrintTo(const Case& c, std::ostream* os)
-{
-    *os << c.name;
-}
+using suite::calc::printing::PrintTo;
 
 const QString kNotALine = QStringLiteral("老兄！这不是直线方程！");
 const QString kOnTheLine = QStringLiteral("点在直线上！");
