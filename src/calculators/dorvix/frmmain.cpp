@@ -31,9 +31,9 @@ frmMain::frmMain(Platform& platform, QWidget* parent)
     Client()->setFont(NamedFont(QStringLiteral("宋体"), 10.5));
     const int h = 330;
 
-    calc::PlaceRow(*this, 240, 180, h, {{QStringLiteral("首项"), 1200}, {QStringLiteral("Text1"), 1500, &Text1}});
-    calc::PlaceRow(*this, 240, 600, h, {{QStringLiteral("项数"), 1200}, {QStringLiteral("Text2"), 1500, &Text2}});
-    calc::PlaceRow(*this, 240, 1020, h, {{QStringLiteral("公差或公比"), 1200}, {QStringLiteral("Text3"), 1500, &Text3}});
+    PlaceRow(*this, 240, 180, h, {{QStringLiteral("首项"), 1200}, {QStringLiteral("Text1"), 1500, &Text1}});
+    PlaceRow(*this, 240, 600, h, {{QStringLiteral("项数"), 1200}, {QStringLiteral("Text2"), 1500, &Text2}});
+    PlaceRow(*this, 240, 1020, h, {{QStringLiteral("公差或公比"), 1200}, {QStringLiteral("Text3"), 1500, &Text3}});
 
     // The two sequence blocks differ only in their boxes.
     struct Block {
@@ -51,12 +51,12 @@ frmMain::frmMain(Platform& platform, QWidget* parent)
     for (int b = 0; b < 2; ++b) {
         const Block& k = blocks[b];
         const auto name = [&k](int i) { return QStringLiteral("Text%1").arg(k.firstBox + i); };
-        *buttons[b] = calc::PlaceButton(*this, QString::fromLatin1(k.button), k.caption, 240,
+        *buttons[b] = PlaceButton(*this, QString::fromLatin1(k.button), k.caption, 240,
                                         k.top + 180, 1400, 450);
-        calc::PlaceRow(*this, 1860, k.top, h,
+        PlaceRow(*this, 1860, k.top, h,
                        {{QStringLiteral("第"), 300}, {name(0), 900, k.boxes[0]},
                         {QStringLiteral("项："), 780}, {name(1), 2220, k.boxes[1]}});
-        calc::PlaceRow(*this, 1860, k.top + 450, h,
+        PlaceRow(*this, 1860, k.top + 450, h,
                        {{QStringLiteral("前"), 300}, {name(2), 900, k.boxes[2]},
                         {QStringLiteral("项和："), 780}, {name(3), 2220, k.boxes[3]}});
         for (TextBox** box : k.boxes) SetBackColor(*box, BgrColor(0xC0C0C0));
@@ -67,7 +67,7 @@ frmMain::frmMain(Platform& platform, QWidget* parent)
     Text12->setGeometry(TwipsRect(240, 3660, 5820, 1380));
     SetBackColor(Text12, BgrColor(0xFFFFFF));
     Tabs().Add(Text12);
-    Command3 = calc::PlaceButton(*this, QStringLiteral("Command3"), QStringLiteral("清除预览"), 4560,
+    Command3 = PlaceButton(*this, QStringLiteral("Command3"), QStringLiteral("清除预览"), 4560,
                                  5130, 1500, 420);
 
     connect(Command1, &QPushButton::clicked, this, &frmMain::Command1_Click);

@@ -9,25 +9,6 @@
 
 namespace suite::calc {
 
-int PlaceRow(Form& form, int left, int top, int height, const std::vector<Piece>& pieces)
-{
-    int x = left;
-    for (const Piece& piece : pieces) {
-        if (piece.box) {
-            auto* box = new TextBox(form.Client());
-            box->setObjectName(piece.text);
-            box->setGeometry(TwipsRect(x, top, piece.width, height));
-            form.Tabs().Add(box);
-            *piece.box = box;
-        } else {
-            QLabel* label = PlaceLabel(form.Client(), piece.text, x, top, piece.width, height);
-            label->setAlignment(Qt::AlignCenter);
-        }
-        x += piece.width;
-    }
-    return x;
-}
-
 namespace {
 QString BoxName(int number)
 {
@@ -53,24 +34,6 @@ int PlaceLineRow(Form& form, int left, int top, int height, const QString& capti
                     {{caption, 1500}, {BoxName(first), 900, a}, {QStringLiteral("X+"), 450},
                      {BoxName(first + 1), 900, b}, {QStringLiteral("Y+"), 450},
                      {BoxName(first + 2), 900, c}, {tail, 600}});
-}
-
-QLabel* PlaceLabel(QWidget* parent, const QString& text, int left, int top, int width, int height)
-{
-    auto* label = new QLabel(text, parent);
-    label->setGeometry(TwipsRect(left, top, width, height));
-    label->setAlignment(Qt::AlignVCenter | Qt::AlignLeft);
-    return label;
-}
-
-QPushButton* PlaceButton(Form& form, const QString& name, const QString& caption, int left,
-                         int top, int width, int height)
-{
-    auto* button = new QPushButton(caption, form.Client());
-    button->setObjectName(name);
-    button->setGeometry(TwipsRect(left, top, width, height));
-    form.Tabs().Add(button);
-    return button;
 }
 
 QString OutOfRangeText()

@@ -25,7 +25,7 @@ frmMain::frmMain(Platform& platform, QWidget* parent)
     calc::PlaceLineRow(*this, 240, 1020, h, QStringLiteral("直线方程："), QStringLiteral("＝0"), 3, &Text3,
                        &Text4, &Text5);
     calc::PlacePointRow(*this, 240, 1680, h, QStringLiteral("对称点坐标为："), 2100, 1200, 6, &Text6, &Text7);
-    Command1 = calc::PlaceButton(*this, QStringLiteral("Command1"), QStringLiteral("OK"), 2550,
+    Command1 = PlaceButton(*this, QStringLiteral("Command1"), QStringLiteral("OK"), 2550,
                                  2400, 1200, 480);
     connect(Command1, &QPushButton::clicked, this, &frmMain::Command1_Click);
 

@@ -1,0 +1,30 @@
+#pragma once
+// Placing controls at twip positions: rows of fixed captions and text boxes laid out left
+// to right, labels and buttons. Every window of the suite builds its client area with these.
+
+#include "common/windowkit.h"
+
+#include <QString>
+#include <vector>
+
+class QLabel;
+class QPushButton;
+
+namespace suite {
+
+// One piece of a row: a fixed caption, or (when box is set) a text box named by text.
+struct Piece {
+    QString text;
+    int width;
+    TextBox** box = nullptr;
+};
+
+// Places the pieces side by side from (left, top), each `height` twips high, and adds the
+// boxes to the window's tab order. Returns the right edge in twips.
+int PlaceRow(Form& form, int left, int top, int height, const std::vector<Piece>& pieces);
+
+QLabel* PlaceLabel(QWidget* parent, const QString& text, int left, int top, int width, int height);
+QPushButton* PlaceButton(Form& form, const QString& name, const QString& caption, int left,
+                         int top, int width, int height);
+
+}  // namespace suite
