@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <QStringList>
 
 namespace suite {
 
@@ -10,13 +11,23 @@ PrintSurface::PrintSurface(QWidget* parent) : QWidget(parent), font_(font()) {}
 void PrintSurface::Print(const QString& text)
 {
     lines_.push_back({text, color_, font_});
+    SpeakLines();
     update();
 }
 
 void PrintSurface::Cls()
 {
     lines_.clear();
+    SpeakLines();
     update();
+}
+
+void PrintSurface::SpeakLines()
+{
+    // Painted text is invisible to a screen reader; the lines themselves are its name.
+    QStringList texts;
+    for (const Line& line : lines_) texts << line.text;
+    setAccessibleName(texts.join(QLatin1Char('\n')));
 }
 
 void PrintSurface::paintEvent(QPaintEvent*)

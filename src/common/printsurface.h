@@ -1,5 +1,6 @@
 #pragma once
 // Text printed onto a window surface: lines in a colour and a font, cleared as a whole.
+// Assistive technology reads the printed lines as the surface's name.
 
 #include <QColor>
 #include <QFont>
@@ -30,6 +31,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void SpeakLines();
     std::vector<Line> lines_;
     QColor color_{Qt::black};
     QFont font_;

@@ -204,6 +204,16 @@ TEST(PrintSurface, PrintsColouredLinesAndClearsThemAsAWhole)
     EXPECT_TRUE(surface.Lines().empty());
 }
 
+TEST(PrintSurface, AScreenReaderHearsThePrintedLines)
+{
+    PrintSurface surface;
+    surface.Print("X1 = 1");
+    surface.Print("X2 = 2");
+    EXPECT_EQ(surface.accessibleName(), "X1 = 1\nX2 = 2");
+    surface.Cls();
+    EXPECT_TRUE(surface.accessibleName().isEmpty());
+}
+
 TEST(TextBox, PasteIsCutToTheRoomLeft)
 {
     TextBox box;
