@@ -7,7 +7,7 @@ PACKAGES=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-multimedia-dev libgl-dev
   libgtest-dev
-  fonts-arphic-ukai fonts-arphic-uming fonts-noto-cjk fonts-wqy-zenhei
+  fonts-arphic-ukai fonts-arphic-uming fonts-noto-cjk fonts-wqy-zenhei fonts-liberation
 )
 
 missing=()

@@ -1,6 +1,6 @@
 #pragma once
-// The windows name Windows Chinese faces ("华文行楷", "宋体", ...). Those names stay in the
-// code; InstallFontSubstitutions maps each once to a free CJK font of a similar style.
+// The windows name Windows faces ("华文行楷", "宋体", "Arial Narrow", ...). Those names stay in the
+// code; InstallFontSubstitutions maps each once to a free font of a similar style.
 
 #include <QFont>
 #include <QString>
