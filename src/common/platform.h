@@ -4,6 +4,7 @@
 // at construction and never reach these through globals; tests pass fakes.
 
 #include <QString>
+#include <QStringList>
 
 namespace suite {
 
@@ -35,11 +36,15 @@ public:
 enum class StartStyle { Normal, MinimizedFocus };
 
 // Starts a program by its path relative to the working directory, written as the windows
-// write it ("partmathtools\\triangle.exe"); no wait, no process kept. False when it failed.
+// write it ("partmathtools\\triangle.exe"), or by a bare name looked up on the search path;
+// no wait, no process kept. False when it failed.
 class Launcher {
 public:
     virtual ~Launcher() = default;
-    virtual bool Start(const QString& relativePath, StartStyle style) = 0;
+    // The absolute path of the program Start would run; empty when there is none to run.
+    virtual QString Find(const QString& relativePath) = 0;
+    virtual bool Start(const QString& relativePath, const QStringList& arguments,
+                       StartStyle style) = 0;
 };
 
 // Per-user settings: application title, section, key to text.

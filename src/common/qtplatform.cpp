@@ -9,6 +9,7 @@
 #include <QProcess>
 #include <QSettings>
 #include <QSoundEffect>
+#include <QStandardPaths>
 #include <QThread>
 #include <QTimer>
 #include <QUrl>
@@ -88,13 +89,22 @@ QString QtDialogs::InputBox(const QString& prompt, const QString& title, const Q
     return dialog.textValue();
 }
 
-bool QtLauncher::Start(const QString& relativePath, StartStyle style)
+QString QtLauncher::Find(const QString& relativePath)
 {
     const QString native = NativeRelativePath(relativePath);
+    // A bare name is found as the shell finds it, on the search path alone.
+    if (!native.contains(QLatin1Char('/'))) return QStandardPaths::findExecutable(native);
     const QFileInfo info(QDir::current().absoluteFilePath(native));
+    return info.isFile() && info.isExecutable() ? info.absoluteFilePath() : QString();
+}
+
+bool QtLauncher::Start(const QString& relativePath, const QStringList& arguments, StartStyle style)
+{
+    const QString program = Find(relativePath);
+    if (program.isEmpty()) return false;
     QProcess process;
-    // A bare program name that is not in the working directory is looked up on the PATH.
-    process.setProgram(info.exists() || native.contains('/') ? info.absoluteFilePath() : native);
+    process.setProgram(program);
+    process.setArguments(arguments);
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove(QString::fromLatin1(kStartStateVariable));
     if (style == StartStyle::MinimizedFocus)
@@ -104,7 +114,6 @@ bool QtLauncher::Start(const QString& relativePath, StartStyle style)
     process.setStandardInputFile(QProcess::nullDevice());
     return process.startDetached();
 }
-
 
 QString QtSettingsStore::Get(const QString& app, const QString& section, const QString& key,
                              const QString& defaultValue)

@@ -39,7 +39,8 @@ private:
 
 class QtLauncher final : public Launcher {
 public:
-    bool Start(const QString& relativePath, StartStyle style) override;
+    QString Find(const QString& relativePath) override;
+    bool Start(const QString& relativePath, const QStringList& arguments, StartStyle style) override;
 };
 
 class QtSettingsStore final : public SettingsStore {

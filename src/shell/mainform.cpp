@@ -39,6 +39,7 @@ QString Utf8(const char* text) { return QString::fromUtf8(text); }
 MainForm::MainForm(Platform& platform)
     : platform_(platform),
       drills_(std::make_unique<drill::DrillWindows>(platform, [this] { ShowMain(); })),
+      tools_(platform, [this] { ShowMain(); }),
       kaishi_([this] { return new KaishiForm(platform_, [this] { ShowMain(); }); }),
       ins_([this] { return new InsForm([this] { ShowMain(); }); }),
       zaiban_([] { return new ZaibanForm(); }),
@@ -147,7 +148,7 @@ void MainForm::BuildControls()
     connect(Command10, &QAbstractButton::clicked, this, &MainForm::Command10_Click);
     connect(Command11, &QAbstractButton::clicked, this, &MainForm::Command11_Click);
     connect(Command12, &QAbstractButton::clicked, this, &MainForm::Command12_Click);
-    // Command13 gets its handler together with the tools window it opens.
+    connect(Command13, &QAbstractButton::clicked, this, &MainForm::Command13_Click);
 }
 
 void MainForm::BuildMenus()
@@ -233,6 +234,13 @@ void MainForm::Command9_Click() { OpenDrill(DrillKind::kkaifang); }
 void MainForm::Command10_Click() { OpenDrill(DrillKind::kjieche); }
 void MainForm::Command11_Click() { OpenDrill(DrillKind::kplzh); }
 void MainForm::Command12_Click() { OpenDrill(DrillKind::kjiefangcheng); }
+
+void MainForm::Command13_Click()
+{
+    // The tools window opens beside the main menu, which stays on screen.
+    platform_.cues.PlayCue(QString::fromLatin1(text::kCueTada));
+    tools_.ShowTools();
+}
 
 void MainForm::Command1_Click() { RandomDrill(true); }
 void MainForm::mnuFileStart_Click() { RandomDrill(false); }

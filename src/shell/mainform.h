@@ -1,5 +1,6 @@
 #pragma once
-// Brenvale's main menu: the nine drill buttons, the random drill, the help menu and exit.
+// Brenvale's main menu: the nine drill buttons, the random drill, the tools window, the help
+// menu and exit.
 // It owns every other window of the program, one instance each.
 
 #include "common/platform.h"
@@ -10,6 +11,7 @@
 #include "shell/ins.h"
 #include "shell/kaishi.h"
 #include "shell/textwindows.h"
+#include "tools/toolswindows.h"
 
 #include <memory>
 
@@ -32,6 +34,7 @@ public:
     void ShowMain();
 
     drill::DrillWindows& Drills() { return *drills_; }
+    tools::ToolsWindows& Tools() { return tools_; }
     KaishiForm* Kaishi() const { return kaishi_.Existing(); }
     InsForm* Ins() const { return ins_.Existing(); }
     ZaibanForm* Zaiban() const { return zaiban_.Existing(); }
@@ -50,6 +53,7 @@ public slots:
     void Command10_Click();
     void Command11_Click();
     void Command12_Click();
+    void Command13_Click();
     void mnuFileStart_Click();
     void mnuFileExit_Click();
     void mnuAboutWord_Click();
@@ -69,6 +73,7 @@ private:
 
     Platform& platform_;
     std::unique_ptr<drill::DrillWindows> drills_;
+    tools::ToolsWindows tools_;
     FormSlot<KaishiForm> kaishi_;
     FormSlot<InsForm> ins_;
     FormSlot<ZaibanForm> zaiban_;

@@ -2,11 +2,13 @@
 #include "common/qtplatform.h"
 #include "common/twips.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QThread>
 #include <gtest/gtest.h>
 
 using namespace suite;
@@ -32,6 +34,13 @@ TEST(NativeRelativePath, MapsBackslashesAndExe)
     EXPECT_EQ(NativeRelativePath("partmathtools\\triangle.exe"), "partmathtools/triangle");
     EXPECT_EQ(NativeRelativePath("sound\\Tada.wav"), "sound/Tada.wav");
     EXPECT_EQ(NativeRelativePath("calc.EXE"), "calc");
+}
+
+TEST(NativeRelativePath, LeavesNativeFormsAndOtherSuffixesAlone)
+{
+    for (const char* same : {"partmathtools/triangle", "xterm", "/usr/bin/xcalc", "notes.exe.txt", ""})
+        EXPECT_EQ(NativeRelativePath(same), same);
+    EXPECT_EQ(NativeRelativePath("partmathtools\\sub\\Lunquet.exe"), "partmathtools/sub/Lunquet");
 }
 
 using CuePlayerTest = InTempDir;
@@ -62,10 +71,71 @@ TEST_F(CuePlayerTest, APresentCueStartsWithoutWaiting)
 
 using LauncherTest = InTempDir;
 
-TEST_F(LauncherTest, AProgramThatIsNotThereIsReportedAsAFailure)
+void PutFile(const QString& path, const QByteArray& body, bool executable)
 {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(body);
+    file.close();
+    if (executable) file.setPermissions(file.permissions() | QFileDevice::ExeOwner);
+}
+
+// The search path set to one folder for as long as it lives.
+class SearchPathOf {
+public:
+    explicit SearchPathOf(const QString& folder) : saved_(qgetenv("PATH"))
+    {
+        qputenv("PATH", QDir::current().absoluteFilePath(folder).toLocal8Bit());
+    }
+    ~SearchPathOf() { qputenv("PATH", saved_); }
+
+private:
+    QByteArray saved_;
+};
+
+// What a started program left in the working directory, once it has finished writing it.
+QByteArray WaitForFile(const QString& path)
+{
+    QDeadlineTimer deadline(10000);
+    while (!QFile::exists(path) && !deadline.hasExpired()) QThread::msleep(10);
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<not started>");
+}
+
+TEST_F(LauncherTest, StartsAProgramInTheWorkingDirectoryWithItsArgumentsAndStyle)
+{
+    QDir().mkdir("partmathtools");
+    PutFile("partmathtools/tiny",
+            "#!/bin/sh\nprintf '%s|%s|%s' \"$1\" \"$2\" \"$SUITE_START_STATE\" > out.tmp && mv out.tmp out\n",
+            true);
     QtLauncher launcher;
-    EXPECT_FALSE(launcher.Start("partmathtools\\missing.exe", StartStyle::MinimizedFocus));
+    EXPECT_EQ(launcher.Find("partmathtools\\tiny.exe"), QDir::current().absoluteFilePath("partmathtools/tiny"));
+    ASSERT_TRUE(launcher.Start("partmathtools\\tiny.exe", {"-e", "two words"}, StartStyle::MinimizedFocus));
+    EXPECT_EQ(WaitForFile("out"), "-e|two words|minimized");
+}
+
+TEST_F(LauncherTest, WhatCannotRunIsNeitherFoundNorStarted)
+{
+    QDir().mkpath("partmathtools/folder.exe");
+    PutFile("partmathtools/text", "not a program", false);
+    PutFile("inhere", "#!/bin/sh\n", true);
+    const SearchPathOf path("nothing");
+    QtLauncher launcher;
+    // A bare name is looked for on the search path alone, not in the working directory.
+    for (const char* what : {"partmathtools\\missing.exe", "partmathtools\\text.exe",
+                             "partmathtools\\folder.exe", "inhere", "calc.exe"}) {
+        SCOPED_TRACE(what);
+        EXPECT_EQ(launcher.Find(what), QString());
+        EXPECT_FALSE(launcher.Start(what, {}, StartStyle::MinimizedFocus));
+    }
+}
+
+TEST_F(LauncherTest, ABareNameIsFoundOnTheSearchPath)
+{
+    QDir().mkdir("bin");
+    PutFile("bin/desk-calc", "#!/bin/sh\n", true);
+    const SearchPathOf path("bin");
+    EXPECT_EQ(QtLauncher().Find("desk-calc"), QDir::current().absoluteFilePath("bin/desk-calc"));
 }
 
 TEST_F(LauncherTest, SettingsRoundTripInAPrivateStore)

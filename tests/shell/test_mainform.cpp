@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QPushButton>
 
 namespace suite::shell::testing {
 namespace {
@@ -188,15 +189,31 @@ TEST_F(ShellTest, EachDrillButtonOpensItsWindowAndHidesMain)
     }
 }
 
-TEST_F(ShellTest, ToolsButtonLeavesMainOnScreenAndDoesNothingYet)
+TEST_F(ShellTest, ToolsButtonOpensTheToolsWindowBesideMain)
 {
     MainForm& main = Start();
-    const auto before = QApplication::topLevelWidgets().size();
     fake.cues.played.clear();
     Button("Command13")->click();
+    QWidget* tools = main.Tools().Mathtools();
+    ASSERT_NE(tools, nullptr);
+    EXPECT_TRUE(tools->isVisible());
     EXPECT_TRUE(main.isVisible());
-    EXPECT_TRUE(fake.cues.played.isEmpty());
-    EXPECT_EQ(QApplication::topLevelWidgets().size(), before);
+    EXPECT_EQ(fake.cues.played, QStringList{QStringLiteral("sound\\Tada.wav")});
+    Button("Command13")->click();
+    EXPECT_EQ(main.Tools().Mathtools(), tools);
+}
+
+TEST_F(ShellTest, ToolsWindowLeadsBackToMainAndOpensFreshAfterwards)
+{
+    MainForm& main = Start();
+    Button("Command13")->click();
+    main.Tools().Mathtools()->Command(4)->click();
+    EXPECT_EQ(main.Tools().Mathtools(), nullptr);
+    EXPECT_TRUE(main.isVisible());
+    Flush();
+    Button("Command13")->click();
+    ASSERT_NE(main.Tools().Mathtools(), nullptr);
+    EXPECT_EQ(main.Tools().Mathtools()->focusWidget(), main.Tools().Mathtools()->Command(4));
 }
 
 // ---- random drill ----

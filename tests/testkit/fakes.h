@@ -69,17 +69,29 @@ public:
 
 struct LaunchRequest {
     QString path;
+    QStringList arguments;
     StartStyle style;
 };
+// Finds the programs listed in `present` (in this platform's form, "partmathtools/triangle",
+// "xterm") and answers with that same form; records every start.
 class RecordingLauncher final : public Launcher {
 public:
-    bool Start(const QString& relativePath, StartStyle style) override
+    QString Find(const QString& relativePath) override
     {
-        requests.push_back({relativePath, style});
+        const QString native = NativeRelativePath(relativePath);
+        return present.contains(native) ? native : QString();
+    }
+    bool Start(const QString& relativePath, const QStringList& arguments, StartStyle style) override
+    {
+        requests.push_back({relativePath, arguments, style});
+        if (onStart) onStart();
         return succeed;
     }
+    QStringList present;
     std::vector<LaunchRequest> requests;
     bool succeed = true;
+    // Called after each start is recorded; lets a test log it among the dialogs.
+    std::function<void()> onStart;
 };
 
 class MemorySettings final : public SettingsStore {
