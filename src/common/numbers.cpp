@@ -108,10 +108,28 @@ QString FixedDecimalText(double value, int maxDecimals)
 {
     if (!std::isfinite(value)) return NumberText(value);
     if (maxDecimals < 0) maxDecimals = 0;
-    QString text = QString::number(value, 'f', maxDecimals);
-    if (!text.contains('.')) text += '.';
-    while (text.endsWith('0')) text.chop(1);
-    if (text == QLatin1String("-0.")) text = QStringLiteral("0.");
+    // QString::number writes "." whatever the locale. Exactly one rounding happens: at the
+    // last decimal allowed, or at the 15th significant digit when that comes first, since
+    // the digits of a double past the 15th are noise ("0.333333333333333315").
+    const double magnitude = std::fabs(value);
+    const QString scientific = QString::number(magnitude, 'e', 14);  // d.dddddddddddddde±x
+    const int exponent = scientific.mid(scientific.indexOf(QLatin1Char('e')) + 1).toInt();
+    QString text;
+    if (magnitude == 0 || exponent - 14 < -maxDecimals) {
+        text = QString::number(magnitude, 'f', maxDecimals);
+        if (!text.contains(QLatin1Char('.'))) text += QLatin1Char('.');
+    } else {
+        const QString digits = scientific.left(1) + scientific.mid(2, 14);
+        if (exponent >= 0) {
+            const QString whole = digits.left(exponent + 1).leftJustified(exponent + 1, QLatin1Char('0'));
+            text = whole + QLatin1Char('.') + digits.mid(exponent + 1);
+        } else {
+            text = QStringLiteral("0.") + QString(-exponent - 1, QLatin1Char('0')) + digits;
+        }
+    }
+    while (text.endsWith(QLatin1Char('0'))) text.chop(1);
+    // What rounds to zero is written without a sign.
+    if (value < 0 && text != QLatin1String("0.")) text.prepend(QLatin1Char('-'));
     return text;
 }
 

@@ -30,7 +30,8 @@ QString SignedNumberTextSingle(float value);
 QString PrintedNumberText(double value);
 
 // Fixed-decimal writer: at least one digit before the point, the point always written,
-// at most `maxDecimals` decimals, trailing zeros dropped: 2 -> "2.", -0.25 -> "-0.25".
+// at most `maxDecimals` decimals and never more than 15 significant digits, trailing zeros
+// dropped: 2 -> "2.", -0.25 -> "-0.25", 1/3 at 18 decimals -> "0.333333333333333".
 QString FixedDecimalText(double value, int maxDecimals);
 
 }  // namespace suite

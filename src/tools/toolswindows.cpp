@@ -13,6 +13,7 @@ MathtoolsHooks ToolsWindows::Hooks()
 {
     MathtoolsHooks hooks;
     hooks.showMain = showMain_;
+    hooks.showEquation = [this] { equation_.Show(); };
     hooks.showMathtable = [this] { mathtable_.Show(); };
     return hooks;
 }

@@ -7,6 +7,7 @@
 // windowkit.h needs the complete button type for its QPointer member.
 #include <QAbstractButton>
 #include "common/windowkit.h"
+#include "tools/equation.h"
 #include "tools/mathtable.h"
 #include "tools/mathtools.h"
 
@@ -27,6 +28,7 @@ public:
     // The tools window while it is loaded, else nullptr.
     MathtoolsForm* Mathtools() const { return mathtools_.Existing(); }
     MathtableForm* Mathtable() const { return mathtable_.Existing(); }
+    EquationForm* Equation() const { return equation_.Existing(); }
 
 private:
     // Each tool is a FormSlot below, made with [this] { ShowTools(); } as its way back, and
@@ -36,6 +38,7 @@ private:
     Platform& platform_;
     std::function<void()> showMain_;
     FormSlot<MathtoolsForm> mathtools_{[this] { return new MathtoolsForm(platform_, Hooks()); }};
+    FormSlot<EquationForm> equation_{[this] { return new EquationForm(platform_, [this] { ShowTools(); }); }};
     FormSlot<MathtableForm> mathtable_{[this] { return new MathtableForm(platform_, [this] { ShowTools(); }); }};
 };
 

@@ -1,6 +1,9 @@
 #include "common/numbers.h"
 
+#include <QLocale>
 #include <gtest/gtest.h>
+#include <clocale>
+#include <string>
 #include <cmath>
 #include <limits>
 
@@ -94,17 +97,58 @@ TEST(NumberText, SignedFormsCarryTheirBlanks)
     EXPECT_EQ(PrintedNumberText(-0.5), "-0.5 ");
 }
 
+struct FixedCase {
+    double value;
+    int decimals;
+    const char* text;
+};
+
 TEST(FixedDecimalText, KeepsThePointAndDropsTrailingZeros)
 {
-    const struct {
-        double value;
-        int decimals;
-        const char* text;
-    } cases[] = {
+    const FixedCase cases[] = {
         {2, 5, "2."},        {-0.25, 5, "-0.25"},  {1.0 / 4, 5, "0.25"},  {0, 3, "0."},
         {1.0 / 3, 4, "0.3333"}, {2.0 / 3, 2, "0.67"}, {-0.001, 2, "0."},  {123.456, 0, "123."},
-        {-12.5, 1, "-12.5"},
+        {-12.5, 1, "-12.5"}, {0.0996, 2, "0.1"},  {-1e-20, 18, "0."},   {5e-324, 18, "0."},
     };
     for (const auto& c : cases)
         EXPECT_EQ(FixedDecimalText(c.value, c.decimals), QString::fromLatin1(c.text)) << c.text;
+}
+
+TEST(FixedDecimalText, WritesNoDigitBeyondTheFifteenthSignificantOne)
+{
+    const FixedCase cases[] = {
+        {1.0 / 3, 18, "0.333333333333333"},
+        {-1.0 / 3, 18, "-0.333333333333333"},
+        {123456789.123, 12, "123456789.123"},
+        {std::sqrt(2.0), 16, "1.4142135623731"},
+        {-std::sqrt(2.0), 16, "-1.4142135623731"},
+        {0.1 + 0.2, 18, "0.3"},
+        {-29.0 / 7, 18, "-4.14285714285714"},
+        {1.0000076144933700562e-06, 16, "0.0000010000076145"},
+        {0.99999999999999989, 18, "1."},
+        {std::pow(64.0, 1.0 / 3), 18, "4."},
+        // Where the two limits meet, and where the decimals end first.
+        {1.23456789012345678e-4, 18, "0.000123456789012346"},
+        {1.23456789012345678e-5, 18, "0.000012345678901235"},
+        // Whole digits past the fifteenth are written as zeros.
+        {1e20, 2, "100000000000000000000."},
+        {123456789012345678.0, 3, "123456789012346000."},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FixedDecimalText(c.value, c.decimals), QString::fromLatin1(c.text)) << c.text;
+}
+
+TEST(FixedDecimalText, WritesAPointWhateverTheLocale)
+{
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const char* numeric = std::setlocale(LC_NUMERIC, nullptr);
+    const std::string cNumeric = numeric ? numeric : "C";
+    std::setlocale(LC_NUMERIC, "de_DE.UTF-8");  // where the system has it
+    const QString quarter = FixedDecimalText(-0.25, 5);
+    const QString third = FixedDecimalText(1.0 / 3, 18);
+    std::setlocale(LC_NUMERIC, cNumeric.c_str());
+    QLocale::setDefault(before);
+    EXPECT_EQ(quarter, "-0.25");
+    EXPECT_EQ(third, "0.333333333333333");
 }
