@@ -11,6 +11,7 @@
 #include "calculators/shell/qstring_print.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -474,6 +475,20 @@ TEST_F(GuessFixture, EnterScoresTheGuess)
     QTest::keyClick(Get("Text5"), Qt::Key_Return);
     EXPECT_EQ(Text("Text6"), "1");
     EXPECT_EQ(vars.lowBound, 30);
+}
+
+TEST_F(GuessFixture, MenuShortcutsLeaveARunningGameAloneAndStartANewOneAfterIt)
+{
+    QApplication::setActiveWindow(w);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+    StartGame(1, "0", "100", 40);
+    QTest::keyClick(Get("Text5"), Qt::Key_X, Qt::ControlModifier);
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_EQ(toolsShown, 0);
+    Guess("40");
+    QTest::keyClick(Get("Text5"), Qt::Key_N, Qt::ControlModifier);
+    EXPECT_TRUE(Enabled("Text8"));
+    EXPECT_EQ(Message(), kGoodLuck);
 }
 
 struct TickCase {
