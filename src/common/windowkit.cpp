@@ -305,6 +305,15 @@ void Form::closeEvent(QCloseEvent* event)
     emit closed();
 }
 
+QAction* AddMenuItem(QMenu* menu, const QString& name, const QString& caption, const QKeySequence& key)
+{
+    QAction* item = menu->addAction(caption);
+    item->setObjectName(name);
+    item->setShortcut(key);
+    item->setShortcutContext(Qt::WindowShortcut);
+    return item;
+}
+
 QString StatusDateText(const QDateTime& when) { return when.toString(QStringLiteral("yyyy/M/d")); }
 
 QString StatusTimeText(const QDateTime& when) { return when.toString(QStringLiteral("H:mm")); }

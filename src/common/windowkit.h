@@ -11,7 +11,9 @@
 #include <vector>
 
 #include <QAbstractButton>
+class QAction;
 class QLabel;
+class QMenu;
 class QStatusBar;
 class QTimer;
 
@@ -117,6 +119,10 @@ private:
     QPointer<QAbstractButton> cancelButton_;
     TabOrder tabs_;
 };
+
+// A menu item with its object name and its shortcut (none when the key is empty).
+QAction* AddMenuItem(QMenu* menu, const QString& name, const QString& caption,
+                     const QKeySequence& key = {});
 
 // Texts of the status bar panels, for a given moment.
 QString StatusDateText(const QDateTime& when);

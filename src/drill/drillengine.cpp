@@ -248,12 +248,8 @@ void DrillEngine::BuildControls()
 void DrillEngine::BuildMenu()
 {
     QMenu* menu = menuBar()->addMenu(kMenuControl);
-    auto item = [this, menu](const QString& name, const QString& caption, const QKeySequence& key) {
-        QAction* a = menu->addAction(caption);
-        a->setObjectName(name);
-        a->setShortcut(key);
-        a->setShortcutContext(Qt::WindowShortcut);
-        return a;
+    auto item = [menu](const QString& name, const QString& caption, const QKeySequence& key) {
+        return AddMenuItem(menu, name, caption, key);
     };
     mnuFilePause = item(QStringLiteral("mnuFilePause"), kMenuPause, QKeySequence(Qt::CTRL | Qt::Key_P));
     mnuFileContinue = item(QStringLiteral("mnuFileContinue"), kMenuContinue, QKeySequence(Qt::CTRL | Qt::Key_C));

@@ -14,6 +14,7 @@ MathtoolsHooks ToolsWindows::Hooks()
     MathtoolsHooks hooks;
     hooks.showMain = showMain_;
     hooks.showEquation = [this] { equation_.Show(); };
+    hooks.showNumberguess = [this] { numberguess_.Show(); };
     hooks.showMathtable = [this] { mathtable_.Show(); };
     return hooks;
 }

@@ -10,6 +10,7 @@
 #include "tools/equation.h"
 #include "tools/mathtable.h"
 #include "tools/mathtools.h"
+#include "tools/numberguess.h"
 
 #include <functional>
 
@@ -29,6 +30,7 @@ public:
     MathtoolsForm* Mathtools() const { return mathtools_.Existing(); }
     MathtableForm* Mathtable() const { return mathtable_.Existing(); }
     EquationForm* Equation() const { return equation_.Existing(); }
+    NumberguessForm* Numberguess() const { return numberguess_.Existing(); }
 
 private:
     // Each tool is a FormSlot below, made with [this] { ShowTools(); } as its way back, and
@@ -39,6 +41,9 @@ private:
     std::function<void()> showMain_;
     FormSlot<MathtoolsForm> mathtools_{[this] { return new MathtoolsForm(platform_, Hooks()); }};
     FormSlot<EquationForm> equation_{[this] { return new EquationForm(platform_, [this] { ShowTools(); }); }};
+    NumberguessVars numberguessVars_;
+    FormSlot<NumberguessForm> numberguess_{
+        [this] { return new NumberguessForm(platform_, numberguessVars_, [this] { ShowTools(); }); }};
     FormSlot<MathtableForm> mathtable_{[this] { return new MathtableForm(platform_, [this] { ShowTools(); }); }};
 };
 

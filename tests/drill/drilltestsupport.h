@@ -10,6 +10,7 @@
 #include "drill/drillvariables.h"
 #include "drill/drillwindows.h"
 #include "drill/retrydrill.h"
+#include "testkit/controls.h"
 #include "testkit/fakes.h"
 
 #include <QAction>
@@ -50,14 +51,12 @@ protected:
         return w;
     }
     // Lets a closed window go; afterwards Window() of its kind is null.
-    static void Flush() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+    static void Flush() { suite::testing::FlushClosedWindows(); }
 
     template <class T = QLineEdit>
     T* Get(const char* name) const
     {
-        T* c = w->findChild<T*>(QString::fromLatin1(name));
-        if (!c) ADD_FAILURE() << "no control " << name;
-        return c;
+        return suite::testing::FindControl<T>(w, name);
     }
     QString Text(const char* name) const { return Get<QLineEdit>(name)->text(); }
     QString Caption(const char* name) const { return Get<QLabel>(name)->text(); }

@@ -1,6 +1,7 @@
 #pragma once
 // A Brenvale main menu started in a private working directory on the platform fakes.
 
+#include "controls.h"
 #include "fakes.h"
 #include "shell/mainform.h"
 #include "workingdir.h"
@@ -29,7 +30,7 @@ protected:
     }
 
     // Closed windows go at the next event loop pass; tests run none.
-    static void Flush() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+    static void Flush() { suite::testing::FlushClosedWindows(); }
 
     // Starts the program with the given preference file (none: no file) and start-up draw.
     MainForm& Start(std::optional<QByteArray> preference = kNever, int startDraw = 1)
@@ -45,9 +46,7 @@ protected:
     template <class T = QAbstractButton>
     T* Control(QWidget* window, const char* name)
     {
-        auto* control = window->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(control, nullptr) << name;
-        return control;
+        return suite::testing::FindControl<T>(window, name);
     }
     QAbstractButton* Button(const char* name) { return Control(main_.get(), name); }
     QAction* Item(const char* name) { return main_->findChild<QAction*>(QString::fromLatin1(name)); }

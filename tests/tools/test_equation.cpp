@@ -1,6 +1,6 @@
 #include "tools/equation.h"
 
-#include "calculators/shell/qstring_print.h"
+#include "printing.h"
 #include "common/colour.h"
 #include "testkit/accessibility.h"
 #include "testkit/fakes.h"
@@ -19,7 +19,7 @@
 namespace suite::tools {
 namespace {
 
-using suite::calc::printing::PrintTo;
+using suite::testing::printing::PrintTo;
 
 const QString kNoLinearTerm = QStringLiteral("一次项系数不能为0！");
 const QString kNoQuadraticTerm = QStringLiteral("一元二次方程二次项系数不能为0！");

@@ -259,38 +259,39 @@ TEST_F(MathtoolsTest, ClosedFromItsTitleBarItIsSimplyUnloaded)
     EXPECT_TRUE(Open().isVisible());
 }
 
-TEST_F(MathtoolsTest, TheInnerToolButtonsDoNothingUntilTheirToolsAreThere)
-{
-    Open();
-    const auto windows = QApplication::topLevelWidgets().size();
-    for (int number : {3}) {
-        SCOPED_TRACE(number);
-        Button(number)->click();
-        ASSERT_NE(tools.Mathtools(), nullptr);
-        EXPECT_TRUE(tools.Mathtools()->isVisible());
-    }
-    EXPECT_EQ(QApplication::topLevelWidgets().size(), windows);
-    EXPECT_EQ(mainShown, 0);
-    EXPECT_TRUE(fake.dialogs.messages.empty());
-    EXPECT_TRUE(fake.launcher.requests.empty());
-}
+// The solver and the game unload the tools window when they open and show a fresh one when
+// they hand back through "返回(&X)".
+struct InnerToolCase {
+    const char* name;
+    int button;
+    QWidget* (*window)(const ToolsWindows&);
+};
+const InnerToolCase kInnerToolCases[] = {
+    {"Saltreve", 1, [](const ToolsWindows& t) -> QWidget* { return t.Equation(); }},
+    {"Numberguess", 3, [](const ToolsWindows& t) -> QWidget* { return t.Numberguess(); }},
+};
+class InnerToolTest : public MathtoolsTest, public ::testing::WithParamInterface<InnerToolCase> {};
 
-TEST_F(MathtoolsTest, SaltreveUnloadsTheToolsWindowForTheSolverWhichHandsBack)
+TEST_P(InnerToolTest, UnloadsTheToolsWindowAndHandsBackToAFreshOne)
 {
+    const InnerToolCase& c = GetParam();
     Open();
-    Button(1)->click();
+    Button(c.button)->click();
     Flush();
     EXPECT_EQ(tools.Mathtools(), nullptr);
-    ASSERT_NE(tools.Equation(), nullptr);
-    EXPECT_TRUE(tools.Equation()->isVisible());
+    QWidget* tool = c.window(tools);
+    ASSERT_NE(tool, nullptr);
+    EXPECT_TRUE(tool->isVisible());
     EXPECT_EQ(mainShown, 0);
 
-    tools.Equation()->findChild<QAction*>(QStringLiteral("mnuFileExit"))->trigger();
+    tool->findChild<QAction*>(QStringLiteral("mnuFileExit"))->trigger();
     Flush();
-    EXPECT_EQ(tools.Equation(), nullptr);
+    EXPECT_EQ(c.window(tools), nullptr);
     ASSERT_NE(tools.Mathtools(), nullptr);
     EXPECT_TRUE(tools.Mathtools()->isVisible());
 }
+INSTANTIATE_TEST_SUITE_P(Mathtools, InnerToolTest, ::testing::ValuesIn(kInnerToolCases),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(MathtoolsTest, TheTableOpensOverTheToolsWindowWhichStaysUsable)
 {
