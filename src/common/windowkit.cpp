@@ -1,5 +1,6 @@
 #include "windowkit.h"
 
+#include "modalscope.h"
 #include "twips.h"
 
 #include <QAbstractButton>
@@ -93,7 +94,11 @@ void TextBox::contextMenuEvent(QContextMenuEvent* event)
         paste->disconnect();
         connect(paste, &QAction::triggered, this, &TextBox::PasteWithinLimit);
     }
-    menu->exec(event->globalPos());
+    {
+        // The menu's own event loop must not let the window's timers close it underneath.
+        const ModalScope wait;
+        menu->exec(event->globalPos());
+    }
     delete menu;
 }
 
