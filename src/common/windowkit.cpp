@@ -18,6 +18,7 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
+#include <QToolButton>
 #include <algorithm>
 
 namespace suite {
@@ -246,21 +247,33 @@ void Form::ApplyTitleBar()
     setWindowFlags(flags);
 }
 
-void Form::SetDefaultButton(QAbstractButton* button)
+void Form::SetDefaultButton(QAbstractButton* button, WhileHidden whileHidden)
 {
     if (auto* old = qobject_cast<QPushButton*>(defaultButton_.data())) old->setDefault(false);
     defaultButton_ = button;
+    defaultWhileHidden_ = whileHidden;
     if (auto* now = qobject_cast<QPushButton*>(button)) now->setDefault(true);
 }
 
+namespace {
+// Buttons that carry out a command; option buttons and check boxes only choose.
+QAbstractButton* CommandButton(QWidget* widget)
+{
+    if (qobject_cast<QPushButton*>(widget) || qobject_cast<QToolButton*>(widget))
+        return static_cast<QAbstractButton*>(widget);
+    return nullptr;
+}
+}  // namespace
+
 void Form::PressEnter()
 {
-    if (defaultButton_) {
-        if (defaultButton_->isEnabled()) defaultButton_->click();
+    if (QAbstractButton* focused = CommandButton(focusWidget())) {
+        if (focused->isEnabled() && focused->isVisibleTo(this)) focused->click();
         return;
     }
-    if (auto* focused = qobject_cast<QPushButton*>(focusWidget()); focused && focused->isEnabled())
-        focused->click();
+    if (!defaultButton_ || !defaultButton_->isEnabled()) return;
+    if (defaultButton_->isVisibleTo(this) || defaultWhileHidden_ == WhileHidden::Answers)
+        defaultButton_->click();
 }
 
 bool Form::eventFilter(QObject* watched, QEvent* event)

@@ -2,6 +2,8 @@
 
 #include "common/numbers.h"
 
+#include <QTest>
+
 namespace suite::drill::testing {
 namespace {
 
@@ -152,6 +154,18 @@ TEST_F(DrillFixture, EnterPressesNext)
     EXPECT_EQ(Text("Text7"), kRight);
     EXPECT_EQ(fake.cues.played.last(), kCueRight);
     EXPECT_TRUE(Timer("Timer2")->isActive());
+}
+
+TEST_F(DrillFixture, EnterOnTheFocusedStartStartsTheRun)
+{
+    Open(DrillKind::kjia);
+    w->Option1_Click();
+    auto* start = Get<QPushButton>("Command1");
+    start->setFocus();
+    QTest::keyClick(start, Qt::Key_Return);  // the default "Next" is disabled in an idle window
+    EXPECT_TRUE(Timer("Timer1")->isActive());
+    EXPECT_EQ(Text("Text9"), "1");
+    EXPECT_EQ(w->focusWidget(), Get("Text5"));
 }
 
 TEST_F(DrillFixture, AnswersAreReadAsNumbers)
