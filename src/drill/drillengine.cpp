@@ -616,6 +616,7 @@ void DrillEngine::Text8_Change()
     const double n = ReadNumber(Text8->text());
     v_.questionTotal = n;
     Command1->setEnabled(n > 0 && IsWhole(n));
+    if (penaltyUpdating_) return;
     if (n >= 20)
         Text7->setText(kLongRun);
     else if (n > 0)
@@ -652,7 +653,11 @@ void DrillEngine::PenaltyUpdate(double increment)
         if (increment != 0) Text7->setText(QStringLiteral("题数框里不是一个数，罚题没有加上。"));
         return;
     }
+    // The verdict just written into the message line is what the learner must read; the
+    // count check still stores the grown count and sets Start.
+    penaltyUpdating_ = true;
     Text8->setText(NumberText(*count + increment));
+    penaltyUpdating_ = false;
 }
 
 void DrillEngine::AwaitAfterMiss() { Enable(Timer2); }

@@ -165,6 +165,7 @@ TEST_F(Quadratic, PenaltyStaysUnroundedAndIsUnsetBeforeAnySetting)
     AnswerWrong();
     EXPECT_EQ(Text("Text8"), "11.5");
     EXPECT_FALSE(StartEnabled());
+    EXPECT_EQ(Text("Text7"), kWrong);  // the count check disables Start and keeps the verdict
 }
 
 TEST_F(Quadratic, ATimeOutRevealsBothRoots)
