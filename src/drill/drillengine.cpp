@@ -444,6 +444,8 @@ void DrillEngine::Timer2_Timer()
     Command2->setEnabled(true);
     BeforeNewQuestionShown();
     for (TextBox* t : answerBoxes_) SetTextColor(t, BgrColor(kBlack));
+    // Wherever the last judgement left the focus, the new answer is typed into its box.
+    answerBoxes_.front()->setFocus();
 }
 
 void DrillEngine::EndRun()

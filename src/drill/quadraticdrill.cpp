@@ -82,6 +82,7 @@ void QuadraticDrill::Command2_Click()
         Text7->setText(kSecondRoot);
         return;
     }
+    const bool typing = AnswerRowHasFocus();
     Text5->setEnabled(true);
     Text6()->setEnabled(false);
     Tabs().SetTabStop(Text6(), false);
@@ -101,14 +102,30 @@ void QuadraticDrill::Command2_Click()
     FinishJudgement(keptSeconds, right);
     Text6()->setEnabled(true);
     Tabs().SetTabStop(Text6(), true);
+    KeepTypingInRow(typing);
 }
 
 void QuadraticDrill::TimeOut()
 {
+    const bool typing = AnswerRowHasFocus();
     DrillEngine::TimeOut();
     Text6()->setEnabled(false);
     Tabs().SetTabStop(Text5, true);
     Text6()->setEnabled(true);
+    KeepTypingInRow(typing);
+}
+
+bool QuadraticDrill::AnswerRowHasFocus() const
+{
+    const QWidget* focused = focusWidget();
+    return focused == Text5 || focused == Text6();
+}
+
+void QuadraticDrill::KeepTypingInRow(bool typing)
+{
+    // Disabling the second box passed its focus along the tab chain to the question number;
+    // the learner's keys belong in the answer row.
+    if (typing) Text5->setFocus();
 }
 
 void QuadraticDrill::ApplyLevelVariables(int level)
