@@ -41,11 +41,11 @@ DrillDescription QuadraticDescription()
         RowLabel("Label2_6", "X", {360, 2880, 330, 495}),
         RowLabel("Label3_2", "1", {690, 3060, 270, 375}, 11, 0xFF0000, lowered),
         RowLabel("Label2_8", "=", {960, 2880, 330, 495}),
-        RowAnswerBox("Text5", {1320, 2880, 1500, 495}),
+        RowAnswerBox("Text5", {1320, 2880, 1500, 495}, QStringLiteral("X1")),
         RowLabel("Label2_5", "X", {3240, 2880, 330, 495}),
         RowLabel("Label3_1", "2", {3570, 3060, 270, 375}, 11, 0xFF0000, lowered),
         RowLabel("Label2_7", "=", {3840, 2880, 330, 495}),
-        RowAnswerBox("Text6", {4200, 2880, 1500, 495}),
+        RowAnswerBox("Text6", {4200, 2880, 1500, 495}, QStringLiteral("X2")),
     };
     d.clearedAtEnd = {QStringLiteral("Label3_3"), QStringLiteral("Label4")};
     d.draw = [](DrillVariables& v, RandomSource& random) {

@@ -79,6 +79,23 @@ TEST_F(InsTest, EnterLeavesOnlyOnceTheStartButtonShows)
     EXPECT_TRUE(Main().isVisible());
 }
 
+TEST_F(InsTest, AKeyboardLearnerClicksTheHintLineWithTheSpaceBar)
+{
+    InsForm* ins = OpenByHiddenButton();
+    auto* hint = Control<QLabel>(ins, "Label5");
+    ASSERT_EQ(ins->focusWidget(), hint);  // the first stop while the start button is hidden
+    QTest::keyClick(hint, Qt::Key_Return);
+    EXPECT_FALSE(StartButton(ins)->isVisibleTo(ins));
+    QTest::keyClick(hint, Qt::Key_Space);
+    EXPECT_TRUE(StartButton(ins)->isVisible());
+    EXPECT_FALSE(InsTimer(ins)->isActive());
+    // The start button covers the hint line and takes the focus, so Enter presses it.
+    ASSERT_EQ(ins->focusWidget(), StartButton(ins));
+    QTest::keyClick(ins->focusWidget(), Qt::Key_Return);
+    EXPECT_FALSE(ins->isVisible());
+    EXPECT_TRUE(Main().isVisible());
+}
+
 TEST_F(InsTest, SecondShowingHasNoTimerUntilHintIsClicked)
 {
     InsForm* ins = OpenByHiddenButton();
