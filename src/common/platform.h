@@ -23,14 +23,22 @@ enum class MsgIcon { None, Information, Exclamation, Critical, Question };
 enum class MsgAnswer { Ok, Yes, No };
 
 // Modal message boxes and input prompts. An empty title means the program's appTitle.
+// While one is open the program's windows hold still (ModalScope), whichever implementation
+// shows it, so the handler that asked runs to its end.
 class Dialogs {
 public:
     virtual ~Dialogs() = default;
-    virtual MsgAnswer MessageBox(const QString& text, MsgButtons buttons, MsgIcon icon,
-                                 const QString& title = {}) = 0;
+    MsgAnswer MessageBox(const QString& text, MsgButtons buttons, MsgIcon icon,
+                         const QString& title = {});
     // Cancel yields empty text.
-    virtual QString InputBox(const QString& prompt, const QString& title = {},
-                             const QString& defaultText = {}) = 0;
+    QString InputBox(const QString& prompt, const QString& title = {},
+                     const QString& defaultText = {});
+
+protected:
+    virtual MsgAnswer ShowMessageBox(const QString& text, MsgButtons buttons, MsgIcon icon,
+                                     const QString& title) = 0;
+    virtual QString ShowInputBox(const QString& prompt, const QString& title,
+                                 const QString& defaultText) = 0;
 };
 
 enum class StartStyle { Normal, MinimizedFocus };

@@ -52,7 +52,7 @@ void QtCuePlayer::PlayCue(const QString& relativePath)
     }
 }
 
-MsgAnswer QtDialogs::MessageBox(const QString& text, MsgButtons buttons, MsgIcon icon,
+MsgAnswer QtDialogs::ShowMessageBox(const QString& text, MsgButtons buttons, MsgIcon icon,
                                 const QString& title)
 {
     QMessageBox::Icon qicon = QMessageBox::NoIcon;
@@ -77,7 +77,7 @@ MsgAnswer QtDialogs::MessageBox(const QString& text, MsgButtons buttons, MsgIcon
     return result == QMessageBox::Yes ? MsgAnswer::Yes : MsgAnswer::No;
 }
 
-QString QtDialogs::InputBox(const QString& prompt, const QString& title, const QString& defaultText)
+QString QtDialogs::ShowInputBox(const QString& prompt, const QString& title, const QString& defaultText)
 {
     QInputDialog dialog(QApplication::activeWindow());
     dialog.setWindowTitle(title.isEmpty() ? appTitle_ : title);

@@ -28,12 +28,13 @@ private:
 class QtDialogs final : public Dialogs {
 public:
     explicit QtDialogs(QString appTitle) : appTitle_(std::move(appTitle)) {}
-    MsgAnswer MessageBox(const QString& text, MsgButtons buttons, MsgIcon icon,
-                         const QString& title) override;
-    QString InputBox(const QString& prompt, const QString& title,
-                     const QString& defaultText) override;
 
 private:
+    MsgAnswer ShowMessageBox(const QString& text, MsgButtons buttons, MsgIcon icon,
+                             const QString& title) override;
+    QString ShowInputBox(const QString& prompt, const QString& title,
+                         const QString& defaultText) override;
+
     QString appTitle_;
 };
 

@@ -1,5 +1,6 @@
 #include "windowkit.h"
 
+#include "modalscope.h"
 #include "twips.h"
 
 #include <QAbstractButton>
@@ -17,6 +18,7 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
+#include <QToolButton>
 #include <algorithm>
 
 namespace suite {
@@ -93,7 +95,11 @@ void TextBox::contextMenuEvent(QContextMenuEvent* event)
         paste->disconnect();
         connect(paste, &QAction::triggered, this, &TextBox::PasteWithinLimit);
     }
-    menu->exec(event->globalPos());
+    {
+        // The menu's own event loop must not let the window's timers close it underneath.
+        const ModalScope wait;
+        menu->exec(event->globalPos());
+    }
     delete menu;
 }
 
@@ -241,21 +247,33 @@ void Form::ApplyTitleBar()
     setWindowFlags(flags);
 }
 
-void Form::SetDefaultButton(QAbstractButton* button)
+void Form::SetDefaultButton(QAbstractButton* button, WhileHidden whileHidden)
 {
     if (auto* old = qobject_cast<QPushButton*>(defaultButton_.data())) old->setDefault(false);
     defaultButton_ = button;
+    defaultWhileHidden_ = whileHidden;
     if (auto* now = qobject_cast<QPushButton*>(button)) now->setDefault(true);
 }
 
+namespace {
+// Buttons that carry out a command; option buttons and check boxes only choose.
+QAbstractButton* CommandButton(QWidget* widget)
+{
+    if (qobject_cast<QPushButton*>(widget) || qobject_cast<QToolButton*>(widget))
+        return static_cast<QAbstractButton*>(widget);
+    return nullptr;
+}
+}  // namespace
+
 void Form::PressEnter()
 {
-    if (defaultButton_) {
-        if (defaultButton_->isEnabled()) defaultButton_->click();
+    if (QAbstractButton* focused = CommandButton(focusWidget())) {
+        if (focused->isEnabled() && focused->isVisibleTo(this)) focused->click();
         return;
     }
-    if (auto* focused = qobject_cast<QPushButton*>(focusWidget()); focused && focused->isEnabled())
-        focused->click();
+    if (!defaultButton_ || !defaultButton_->isEnabled()) return;
+    if (defaultButton_->isVisibleTo(this) || defaultWhileHidden_ == WhileHidden::Answers)
+        defaultButton_->click();
 }
 
 bool Form::eventFilter(QObject* watched, QEvent* event)

@@ -1,6 +1,6 @@
 #pragma once
-// Window conventions shared by every program: one default button that Enter presses (even
-// while it is invisible), tab index and tab stop, windows without a control box, text boxes
+// Window conventions shared by every program: Enter on the focused button or else the one
+// default button, tab index and tab stop, windows without a control box, text boxes
 // whose limit applies to typing only, a date-and-time status bar, and one instance per
 // window class whose widgets are rebuilt on each showing.
 
@@ -84,9 +84,12 @@ public:
     void SetNoMaximize();
     void SetNoMinimize();
 
-    // At most one default button, pressed by Enter wherever the focus is, if it is enabled.
-    // Making a button the default takes the role from the previous one; nullptr: none.
-    void SetDefaultButton(QAbstractButton* button);
+    // At most one default button. Enter presses the focused command button when one has the
+    // focus, and otherwise the default button if it is enabled and visible; a default that
+    // is set to answer while hidden answers invisible too. Making a button the default takes
+    // the role from the previous one; nullptr: none.
+    enum class WhileHidden { Silent, Answers };
+    void SetDefaultButton(QAbstractButton* button, WhileHidden whileHidden = WhileHidden::Silent);
     QAbstractButton* DefaultButton() const { return defaultButton_; }
     // The button Escape presses.
     void SetCancelButton(QAbstractButton* button) { cancelButton_ = button; }
@@ -116,6 +119,7 @@ private:
     bool noMaximize_ = false;
     bool noMinimize_ = false;
     QPointer<QAbstractButton> defaultButton_;
+    WhileHidden defaultWhileHidden_ = WhileHidden::Silent;
     QPointer<QAbstractButton> cancelButton_;
     TabOrder tabs_;
 };

@@ -56,6 +56,7 @@ struct RowControl {
     double points = 18;
     std::optional<std::uint32_t> colour = 0xFF0000;  // blue; nullopt: default text colour
     Qt::Alignment align = Qt::AlignCenter;
+    QString spokenName;  // an answer box's name for a screen reader
 };
 
 // The squares and square-roots windows ask a missed question again.
@@ -78,10 +79,11 @@ inline RowControl RowLabel(const QString& name, const QString& text, QRect twips
     r.align = align;
     return r;
 }
-inline RowControl RowAnswerBox(const QString& name, QRect twips)
+inline RowControl RowAnswerBox(const QString& name, QRect twips, const QString& spokenName)
 {
     RowControl r = RowLabel(name, {}, twips);
     r.kind = RowControl::Kind::AnswerBox;
+    r.spokenName = spokenName;
     return r;
 }
 inline RowControl RowLine(const QString& name, QLine twips)

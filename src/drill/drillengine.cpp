@@ -3,6 +3,7 @@
 #include "common/colour.h"
 #include "common/fonts.h"
 #include "common/numbers.h"
+#include "common/optionbutton.h"
 #include "common/random.h"
 #include "common/rounding.h"
 #include "common/twips.h"
@@ -173,6 +174,7 @@ void DrillEngine::BuildControls()
             t->setFont(NamedFont(kFace, r.points));
             Paint(t, kBlack, 0);
             SetBackColor(t, SystemColor(SystemColour::ButtonFace));
+            t->setAccessibleName(r.spokenName);
             t->setEnabled(false);
             answerBoxes_.push_back(t);
             w = t;
@@ -217,6 +219,17 @@ void DrillEngine::BuildControls()
     Command2->setEnabled(false);
     SetDefaultButton(Command2);
 
+    // What a screen reader says for each control: the caption before it, or its role.
+    Label1[9]->setBuddy(Option1);
+    Label1[11]->setBuddy(Option2);
+    Label1[10]->setBuddy(Option3);
+    Label1[6]->setBuddy(Text8);
+    Label1[2]->setBuddy(Text2);
+    Label1[4]->setBuddy(Text9);
+    Label1[0]->setBuddy(Text1);
+    Label1[12]->setBuddy(Text10);
+    Text7->setAccessibleName(kMessageLineName);
+
     auto& tabs = Tabs();
     for (QWidget* w : {static_cast<QWidget*>(Option1), static_cast<QWidget*>(Option2),
                        static_cast<QWidget*>(Option3), static_cast<QWidget*>(Text8),
@@ -236,9 +249,9 @@ void DrillEngine::BuildControls()
 
     connect(Command1, &QPushButton::clicked, this, &DrillEngine::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &DrillEngine::Command2_Click);
-    connect(Option1, &QRadioButton::clicked, this, &DrillEngine::Option1_Click);
-    connect(Option2, &QRadioButton::clicked, this, &DrillEngine::Option2_Click);
-    connect(Option3, &QRadioButton::clicked, this, &DrillEngine::Option3_Click);
+    OnOptionChosen(Option1, this, [this] { Option1_Click(); });
+    OnOptionChosen(Option2, this, [this] { Option2_Click(); });
+    OnOptionChosen(Option3, this, [this] { Option3_Click(); });
     connect(Text2, &QLineEdit::textChanged, this, &DrillEngine::Text2_Change);
     connect(Text8, &QLineEdit::textChanged, this, &DrillEngine::Text8_Change);
     connect(Timer1, &QTimer::timeout, this, &DrillEngine::Timer1_Timer);
@@ -440,6 +453,8 @@ void DrillEngine::Timer2_Timer()
     Command2->setEnabled(true);
     BeforeNewQuestionShown();
     for (TextBox* t : answerBoxes_) SetTextColor(t, BgrColor(kBlack));
+    // Wherever the last judgement left the focus, the new answer is typed into its box.
+    answerBoxes_.front()->setFocus();
 }
 
 void DrillEngine::EndRun()
@@ -612,6 +627,7 @@ void DrillEngine::Text8_Change()
     const double n = ReadNumber(Text8->text());
     v_.questionTotal = n;
     Command1->setEnabled(n > 0 && IsWhole(n));
+    if (penaltyUpdating_) return;
     if (n >= 20)
         Text7->setText(kLongRun);
     else if (n > 0)
@@ -648,7 +664,11 @@ void DrillEngine::PenaltyUpdate(double increment)
         if (increment != 0) Text7->setText(QStringLiteral("题数框里不是一个数，罚题没有加上。"));
         return;
     }
+    // The verdict just written into the message line is what the learner must read; the
+    // count check still stores the grown count and sets Start.
+    penaltyUpdating_ = true;
     Text8->setText(NumberText(*count + increment));
+    penaltyUpdating_ = false;
 }
 
 void DrillEngine::AwaitAfterMiss() { Enable(Timer2); }

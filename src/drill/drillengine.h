@@ -118,6 +118,8 @@ private:
     void StoreCustomRange(const QString& reply);
     void WriteCustomNumber(TextBox* box, const QString& reply, const QString& what);
     void EndRun();
+
+    bool penaltyUpdating_ = false;
 };
 
 }  // namespace suite::drill

@@ -31,7 +31,7 @@ DrillDescription Base(const QString& name, const QString& title, const QString& 
 }
 
 const RowControl kEquals = RowLabel("Label2_4", "=", {3000, 2160, 375, 495});
-const RowControl kAnswer = RowAnswerBox("Text5", {3480, 2160, 1800, 495});
+const RowControl kAnswer = RowAnswerBox("Text5", {3480, 2160, 1800, 495}, kAnswerName);
 
 // Two numbers drawn from 1 to rangeMax with a sign between them.
 DrillDescription Binary(DrillDescription d, const QString& sign,

@@ -41,11 +41,11 @@ DrillDescription QuadraticDescription()
         RowLabel("Label2_6", "X", {360, 2880, 330, 495}),
         RowLabel("Label3_2", "1", {690, 3060, 270, 375}, 11, 0xFF0000, lowered),
         RowLabel("Label2_8", "=", {960, 2880, 330, 495}),
-        RowAnswerBox("Text5", {1320, 2880, 1500, 495}),
+        RowAnswerBox("Text5", {1320, 2880, 1500, 495}, QStringLiteral("X1")),
         RowLabel("Label2_5", "X", {3240, 2880, 330, 495}),
         RowLabel("Label3_1", "2", {3570, 3060, 270, 375}, 11, 0xFF0000, lowered),
         RowLabel("Label2_7", "=", {3840, 2880, 330, 495}),
-        RowAnswerBox("Text6", {4200, 2880, 1500, 495}),
+        RowAnswerBox("Text6", {4200, 2880, 1500, 495}, QStringLiteral("X2")),
     };
     d.clearedAtEnd = {QStringLiteral("Label3_3"), QStringLiteral("Label4")};
     d.draw = [](DrillVariables& v, RandomSource& random) {
@@ -82,6 +82,7 @@ void QuadraticDrill::Command2_Click()
         Text7->setText(kSecondRoot);
         return;
     }
+    const bool typing = AnswerRowHasFocus();
     Text5->setEnabled(true);
     Text6()->setEnabled(false);
     Tabs().SetTabStop(Text6(), false);
@@ -101,14 +102,30 @@ void QuadraticDrill::Command2_Click()
     FinishJudgement(keptSeconds, right);
     Text6()->setEnabled(true);
     Tabs().SetTabStop(Text6(), true);
+    KeepTypingInRow(typing);
 }
 
 void QuadraticDrill::TimeOut()
 {
+    const bool typing = AnswerRowHasFocus();
     DrillEngine::TimeOut();
     Text6()->setEnabled(false);
     Tabs().SetTabStop(Text5, true);
     Text6()->setEnabled(true);
+    KeepTypingInRow(typing);
+}
+
+bool QuadraticDrill::AnswerRowHasFocus() const
+{
+    const QWidget* focused = focusWidget();
+    return focused == Text5 || focused == Text6();
+}
+
+void QuadraticDrill::KeepTypingInRow(bool typing)
+{
+    // Disabling the second box passed its focus along the tab chain to the question number;
+    // the learner's keys belong in the answer row.
+    if (typing) Text5->setFocus();
 }
 
 void QuadraticDrill::ApplyLevelVariables(int level)

@@ -24,6 +24,8 @@ protected:
 
 private:
     TextBox* Text6() const { return answerBoxes_.at(1); }
+    bool AnswerRowHasFocus() const;
+    void KeepTypingInRow(bool typing);
 };
 
 }  // namespace suite::drill

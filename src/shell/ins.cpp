@@ -9,7 +9,10 @@
 #include "shell/wrapbutton.h"
 
 #include <QFrame>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 #include <QTimer>
 
 namespace suite::shell {
@@ -25,6 +28,32 @@ QString StartCaption()
            QString(43, QLatin1Char(' ')) + QString::fromUtf8(text::kInsStartGo);
 }
 }  // namespace
+
+ClickLabel::ClickLabel(const QString& text, QWidget* parent) : QLabel(text, parent)
+{
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void ClickLabel::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Space && !event->isAutoRepeat()) {
+        emit clicked();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void ClickLabel::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus()) return;
+    // A label draws no focus mark of its own; the keyboard learner must see where they are.
+    QStylePainter painter(this);
+    QStyleOptionFocusRect mark;
+    mark.initFrom(this);
+    mark.state |= QStyle::State_KeyboardFocusChange;
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, mark);
+}
 
 void ClickLabel::mouseReleaseEvent(QMouseEvent* event)
 {
@@ -91,6 +120,7 @@ InsForm::InsForm(std::function<void()> makeMainVisible)
     Command1->setAutoDefault(false);
     Command1->setGeometry(TwipsRect(240, 3585, 3735, 975));
     Command1->setVisible(false);
+    Tabs().Add(Label5);
     Tabs().Add(Command1);
     SetDefaultButton(Command1);
 
@@ -112,6 +142,8 @@ void InsForm::Timer1_Timer()
 {
     Timer1->stop();
     Command1->setVisible(true);
+    // The button now covers the hint line; a keyboard learner there is taken to it.
+    if (!focusWidget() || focusWidget() == Label5) Command1->setFocus();
 }
 
 void InsForm::Label5_Click() { Timer1_Timer(); }

@@ -14,16 +14,19 @@ class QTimer;
 
 namespace suite::shell {
 
-// A label that reports a click.
+// A label that reports a click, by the mouse or, once it has the focus, by the space bar as
+// a button takes it, so a learner without a mouse can use it too.
 class ClickLabel final : public QLabel {
     Q_OBJECT
 public:
-    using QLabel::QLabel;
+    explicit ClickLabel(const QString& text, QWidget* parent = nullptr);
 signals:
     void clicked();
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 };
 
 class InsForm final : public Form {

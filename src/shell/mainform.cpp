@@ -123,7 +123,8 @@ void MainForm::BuildControls()
     for (QWidget* control : {Command1, Command2, Command3, Command4, Command5, Command6, Command7,
                              Command8, Command9, Command10, Command11, Command12, Command13})
         Tabs().Add(control);
-    SetDefaultButton(Command3);
+    // Invisible, it still answers Enter while no button holds the focus.
+    SetDefaultButton(Command3, WhileHidden::Answers);
 
     auto makeTimer = [this](const char* name, int interval) {
         auto* timer = new QTimer(this);

@@ -76,6 +76,8 @@ ZaibanForm::ZaibanForm()
     Text1->setFont(NamedFont(QString::fromUtf8(text::kFaceSongti), 10.5));
     SetTextColor(Text1, BgrColor(0xFF0000));
     Text1->setPlainText(QString::fromUtf8(kEditionNotes));
+    // No caption stands beside the notes; the menu item that opens them names them.
+    Text1->setAccessibleName(QString::fromUtf8(text::kMenuEditionNotes));
     Text1->setGeometry(TwipsRect(120, 120, 4440, 2955));
 
     CenterOnScreen();

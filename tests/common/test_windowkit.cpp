@@ -7,6 +7,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QToolButton>
 #include <QStatusBar>
 #include <QSpontaneKeyEvent>
 #include <QTest>
@@ -39,16 +41,52 @@ struct ButtonsForm : Form {
 
 }  // namespace
 
-TEST(DefaultButton, EnterPressesItWhereverTheFocusIsEvenWhenInvisible)
+TEST(EnterKey, PressesTheFocusedCommandButtonElseTheDefaultTheLearnerCanSee)
 {
-    ButtonsForm form;
-    form.buttons[2]->hide();
-    form.SetDefaultButton(form.buttons[2]);
-    form.show();
-    form.box->setFocus();
-    QTest::keyClick(form.box, Qt::Key_Return);
-    QTest::keyClick(form.buttons[0], Qt::Key_Enter, Qt::KeypadModifier);
-    EXPECT_EQ(form.pressed, (std::vector<int>{3, 3}));
+    enum Focus { Box, Button1, Button3, Option, Tool };
+    struct Case {
+        const char* label;
+        Focus focus;
+        bool defaultShown;
+        Form::WhileHidden whileHidden;
+        bool defaultEnabled;
+        std::vector<int> pressed;  // 1..4 push buttons, 5 the tool button
+    };
+    const Case cases[] = {
+        {"box: the default", Box, true, Form::WhileHidden::Silent, true, {3}},
+        {"box: a hidden default stays silent", Box, false, Form::WhileHidden::Silent, true, {}},
+        {"box: a hidden default set to answer", Box, false, Form::WhileHidden::Answers, true, {3}},
+        {"box: a disabled default", Box, true, Form::WhileHidden::Silent, false, {}},
+        {"another button: that button", Button1, true, Form::WhileHidden::Silent, true, {1}},
+        {"another button with the default hidden", Button1, false, Form::WhileHidden::Answers, true, {1}},
+        {"the default itself: once", Button3, true, Form::WhileHidden::Silent, true, {3}},
+        {"an option button only chooses: the default", Option, true, Form::WhileHidden::Silent, true, {3}},
+        {"a tool button: that button", Tool, true, Form::WhileHidden::Silent, true, {5}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        ButtonsForm form;
+        auto* option = new QRadioButton(QStringLiteral("O"), form.Client());
+        auto* tool = new QToolButton(form.Client());
+        form.Tabs().Add(option);
+        form.Tabs().Add(tool);
+        QObject::connect(tool, &QToolButton::clicked, &form, [&form] { form.pressed.push_back(5); });
+        form.buttons[2]->setVisible(c.defaultShown);
+        form.buttons[2]->setEnabled(c.defaultEnabled);
+        form.SetDefaultButton(form.buttons[2], c.whileHidden);
+        form.show();
+        QWidget* focus = c.focus == Box       ? static_cast<QWidget*>(form.box)
+                         : c.focus == Button1 ? form.buttons[0]
+                         : c.focus == Button3 ? form.buttons[2]
+                         : c.focus == Option  ? static_cast<QWidget*>(option)
+                                              : tool;
+        focus->setFocus();
+        QTest::keyClick(focus, Qt::Key_Return);
+        EXPECT_EQ(form.pressed, c.pressed);
+        form.pressed.clear();
+        QTest::keyClick(focus, Qt::Key_Enter, Qt::KeypadModifier);
+        EXPECT_EQ(form.pressed, c.pressed) << "keypad Enter";
+    }
 }
 
 TEST(DefaultButton, MakingAnotherTheDefaultTakesTheRoleAndDisabledDoesNothing)

@@ -1,5 +1,7 @@
 #include "drilltestsupport.h"
 
+#include <QTest>
+
 namespace suite::drill::testing {
 namespace {
 
@@ -165,6 +167,7 @@ TEST_F(Quadratic, PenaltyStaysUnroundedAndIsUnsetBeforeAnySetting)
     AnswerWrong();
     EXPECT_EQ(Text("Text8"), "11.5");
     EXPECT_FALSE(StartEnabled());
+    EXPECT_EQ(Text("Text7"), kWrong);  // the count check disables Start and keeps the verdict
 }
 
 TEST_F(Quadratic, ATimeOutRevealsBothRoots)
@@ -177,6 +180,34 @@ TEST_F(Quadratic, ATimeOutRevealsBothRoots)
     EXPECT_EQ(Text("Text6"), "-5");
     EXPECT_TRUE(Timer("Timer2")->isActive());
     EXPECT_TRUE(Get("Text6")->isEnabled());
+}
+
+TEST_F(Quadratic, EveryNewQuestionTakesTypingIntoTheFirstBox)
+{
+    enum class Last { Right, Wrong, TimedOut, Shown };
+    const std::pair<Last, const char*> cases[] = {
+        {Last::Right, "right"}, {Last::Wrong, "wrong"}, {Last::TimedOut, "timed out"}, {Last::Shown, "shown"}};
+    w->Option1_Click();
+    w->Command1_Click();
+    for (const auto& [last, label] : cases) {
+        SCOPED_TRACE(label);
+        // The learner types the second root and so holds the focus in the second box.
+        Get("Text6")->setFocus();
+        if (last == Last::Right) AnswerRight();
+        if (last == Last::Wrong) AnswerWrong();
+        if (last == Last::TimedOut) {
+            Type("Text1", "1");
+            w->Timer1_Timer();
+        }
+        if (last == Last::Shown) w->mnuFileKey_Click();
+        EXPECT_NE(w->focusWidget(), Get("Text9"));
+        const QString number = Text("Text9");
+        w->Timer2_Timer();
+        ASSERT_EQ(w->focusWidget(), Get("Text5"));
+        QTest::keyClicks(w->focusWidget(), "7");
+        EXPECT_EQ(Text("Text5"), "7");
+        EXPECT_NE(Text("Text9"), number + "7");
+    }
 }
 
 TEST_F(Quadratic, PauseUsesTheShortTitle)

@@ -2,6 +2,8 @@
 
 #include "common/numbers.h"
 
+#include <QTest>
+
 namespace suite::drill::testing {
 namespace {
 
@@ -154,6 +156,18 @@ TEST_F(DrillFixture, EnterPressesNext)
     EXPECT_TRUE(Timer("Timer2")->isActive());
 }
 
+TEST_F(DrillFixture, EnterOnTheFocusedStartStartsTheRun)
+{
+    Open(DrillKind::kjia);
+    w->Option1_Click();
+    auto* start = Get<QPushButton>("Command1");
+    start->setFocus();
+    QTest::keyClick(start, Qt::Key_Return);  // the default "Next" is disabled in an idle window
+    EXPECT_TRUE(Timer("Timer1")->isActive());
+    EXPECT_EQ(Text("Text9"), "1");
+    EXPECT_EQ(w->focusWidget(), Get("Text5"));
+}
+
 TEST_F(DrillFixture, AnswersAreReadAsNumbers)
 {
     struct Case {
@@ -189,7 +203,7 @@ TEST_F(DrillFixture, AMissRevealsTheAnswerAndAddsPenaltyQuestions)
     EXPECT_EQ(Text("Text5"), "7");
     EXPECT_EQ(TextColor(Get("Text5")), Bgr(kRed));
     EXPECT_EQ(Text("Text8"), "12");
-    EXPECT_EQ(Text("Text7"), kGoodLuck);  // the grown count's check wrote last
+    EXPECT_EQ(Text("Text7"), kWrong);  // the grown count's check leaves the verdict
     EXPECT_TRUE(StartEnabled());
     EXPECT_EQ(V().questionTotal, 12);
     EXPECT_EQ(V().pointsPerQuestion, 10);
@@ -201,6 +215,43 @@ TEST_F(DrillFixture, AMissRevealsTheAnswerAndAddsPenaltyQuestions)
     EXPECT_EQ(Text("Text5"), "");
     EXPECT_EQ(TextColor(Get("Text5")), Bgr(kBlack));
 }
+
+enum class Setback { Miss, TimeOut, ShownAnswer };
+
+class Verdict : public DrillFixture, public ::testing::WithParamInterface<DrillKind> {};
+
+TEST_P(Verdict, StaysInTheMessageLineWhileTheCountGrows)
+{
+    struct Case {
+        Setback setback;
+        QString message;
+        int count;
+    };
+    const Case cases[] = {{Setback::Miss, kWrong, 12},
+                          {Setback::TimeOut, kTimeUp, 12},
+                          {Setback::ShownAnswer, kShownAnswer, 11}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.message.toStdString());
+        Open(GetParam());
+        StartCustom("5", "10", "20", "2");
+        if (c.setback == Setback::Miss) AnswerWrong();
+        if (c.setback == Setback::TimeOut) {
+            Type("Text1", "1");
+            w->Timer1_Timer();
+        }
+        if (c.setback == Setback::ShownAnswer) w->mnuFileKey_Click();
+        EXPECT_EQ(Text("Text7"), c.message);
+        EXPECT_EQ(Text("Text8"), QString::number(c.count));
+        EXPECT_EQ(V().questionTotal, c.count);
+        EXPECT_TRUE(StartEnabled());
+        w->mnuFileExit_Click();
+        Flush();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(CycleRetryAndTwoRoots, Verdict,
+                         ::testing::Values(DrillKind::kjia, DrillKind::kchengfang, DrillKind::kjiefangcheng),
+                         [](const auto& info) { return std::string(KindName(info.param)); });
 
 TEST_F(DrillFixture, PenaltyWritesPastNineHundredNinetyNineStayWhole)
 {
@@ -242,8 +293,7 @@ TEST_F(DrillFixture, ShowAnswerRepeatsTheNumberAndGrowsTheRun)
     }
     EXPECT_EQ(Text("Text9"), "4");
     w->mnuFileKey_Click();
-    // The grown count's check ran last, so its message replaces the show-answer note.
-    EXPECT_EQ(Text("Text7"), kGoodLuck);
+    EXPECT_EQ(Text("Text7"), kShownAnswer);
     EXPECT_EQ(Text("Text5"), "2");
     EXPECT_EQ(TextColor(Get("Text5")), Bgr(kRed));
     EXPECT_EQ(Text("Text8"), "11");

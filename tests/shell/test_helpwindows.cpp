@@ -9,10 +9,10 @@ namespace {
 
 class InsTest : public ShellTest {
 protected:
-    InsForm* OpenByEnter()
+    InsForm* OpenByHiddenButton()
     {
         Start();
-        Main().PressEnter();
+        Main().Command3_Click();
         return Main().Ins();
     }
     QAbstractButton* StartButton(InsForm* ins) { return Control(ins, "Command1"); }
@@ -21,7 +21,7 @@ protected:
 
 TEST_F(InsTest, FirstShowingRunsThirtySecondTimer)
 {
-    InsForm* ins = OpenByEnter();
+    InsForm* ins = OpenByHiddenButton();
     ASSERT_NE(ins, nullptr);
     EXPECT_EQ(ins->windowTitle(), QStringLiteral("Instructions"));
     EXPECT_EQ(Control<QLabel>(ins, "Label1")->text(), QStringLiteral("欢迎使用本程序！"));
@@ -42,7 +42,7 @@ TEST_F(InsTest, FirstShowingRunsThirtySecondTimer)
 
 TEST_F(InsTest, ClickOnHintLineShowsStartButtonAtOnce)
 {
-    InsForm* ins = OpenByEnter();
+    InsForm* ins = OpenByHiddenButton();
     auto* hint = Control<QLabel>(ins, "Label5");
     QTest::mouseClick(hint, Qt::LeftButton);
     EXPECT_TRUE(StartButton(ins)->isVisible());
@@ -53,7 +53,7 @@ TEST_F(InsTest, StartButtonByClickOrEnterHidesInsAndShowsMain)
 {
     for (bool byEnter : {false, true}) {
         SCOPED_TRACE(byEnter);
-        InsForm* ins = OpenByEnter();
+        InsForm* ins = OpenByHiddenButton();
         ins->Label5_Click();
         if (byEnter)
             ins->PressEnter();
@@ -67,9 +67,38 @@ TEST_F(InsTest, StartButtonByClickOrEnterHidesInsAndShowsMain)
     }
 }
 
+TEST_F(InsTest, EnterLeavesOnlyOnceTheStartButtonShows)
+{
+    InsForm* ins = OpenByHiddenButton();
+    ins->PressEnter();
+    EXPECT_TRUE(ins->isVisible());
+    EXPECT_FALSE(Main().isVisible());
+    ins->Label5_Click();
+    ins->PressEnter();
+    EXPECT_FALSE(ins->isVisible());
+    EXPECT_TRUE(Main().isVisible());
+}
+
+TEST_F(InsTest, AKeyboardLearnerClicksTheHintLineWithTheSpaceBar)
+{
+    InsForm* ins = OpenByHiddenButton();
+    auto* hint = Control<QLabel>(ins, "Label5");
+    ASSERT_EQ(ins->focusWidget(), hint);  // the first stop while the start button is hidden
+    QTest::keyClick(hint, Qt::Key_Return);
+    EXPECT_FALSE(StartButton(ins)->isVisibleTo(ins));
+    QTest::keyClick(hint, Qt::Key_Space);
+    EXPECT_TRUE(StartButton(ins)->isVisible());
+    EXPECT_FALSE(InsTimer(ins)->isActive());
+    // The start button covers the hint line and takes the focus, so Enter presses it.
+    ASSERT_EQ(ins->focusWidget(), StartButton(ins));
+    QTest::keyClick(ins->focusWidget(), Qt::Key_Return);
+    EXPECT_FALSE(ins->isVisible());
+    EXPECT_TRUE(Main().isVisible());
+}
+
 TEST_F(InsTest, SecondShowingHasNoTimerUntilHintIsClicked)
 {
-    InsForm* ins = OpenByEnter();
+    InsForm* ins = OpenByHiddenButton();
     ins->Timer1_Timer();
     ins->Command1_Click();
     Item("mnuAboutWord")->trigger();
@@ -118,7 +147,7 @@ TEST_F(ShellTest, LongTextsFitTheirBoxesWhole)
     MainForm& main = Start(kNextStart);
     expectFits(main.Kaishi(), "Label1");
     Control(main.Kaishi(), "Command2")->click();
-    main.PressEnter();
+    main.Command3_Click();
     expectFits(main.Ins(), "Label2");
 }
 

@@ -1,5 +1,7 @@
 #include "shellfixture.h"
 
+#include <QTest>
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
@@ -153,7 +155,7 @@ TEST_F(ShellTest, FreshMainHasItsCaptionsAndDesignTabOrder)
         order.push_back(Button(name));
     EXPECT_EQ(main.Tabs().Order(), order);
     // After the instructions' hidden button, Command1 still leads.
-    main.PressEnter();
+    main.Command3_Click();
     main.Ins()->Command1_Click();
     EXPECT_EQ(main.Tabs().Order(), order);
 }
@@ -292,12 +294,24 @@ TEST_F(ShellTest, DrillHandingBackShowsMainWithAgainKept)
 
 // ---- default button and Enter ----
 
-TEST_F(ShellTest, EnterOnFreshMainOpensInstructionsOnce)
+TEST_F(ShellTest, EnterOnFreshMainPressesTheRandomDrillThatHasTheFocus)
+{
+    MainForm& main = Start();
+    EXPECT_EQ(main.DefaultButton(), Button("Command3"));
+    ASSERT_EQ(main.focusWidget(), Button("Command1"));
+    fake.random.QueueDraw(5, 9);
+    QTest::keyClick(main.focusWidget(), Qt::Key_Return);
+    EXPECT_NE(main.Drills().Existing(DrillKind::kjia), nullptr);
+    EXPECT_EQ(main.Ins(), nullptr);
+    EXPECT_EQ(Button("Command1")->text(), QStringLiteral("Again"));
+}
+
+TEST_F(ShellTest, WithNoButtonFocusedEnterReachesTheHiddenInstructionsButtonOnce)
 {
     MainForm& main = Start();
     QAbstractButton* command3 = Button("Command3");
-    EXPECT_EQ(main.DefaultButton(), command3);
     EXPECT_FALSE(command3->isVisibleTo(&main));
+    main.focusWidget()->clearFocus();
 
     main.PressEnter();
     ASSERT_NE(main.Ins(), nullptr);
@@ -306,20 +320,32 @@ TEST_F(ShellTest, EnterOnFreshMainOpensInstructionsOnce)
     EXPECT_FALSE(command3->isEnabled());
     EXPECT_EQ(main.DefaultButton(), Button("Command1"));
     EXPECT_EQ(main.Tabs().Stops().front(), Button("Command1"));
+    // The instructions stay reachable from the menu.
+    EXPECT_TRUE(Item("mnuAboutWord")->isEnabled());
 }
 
-TEST_F(ShellTest, RandomDrillAfterEnterLeavesGoodbyeAsDefault)
+TEST_F(ShellTest, AfterARandomDrillEnterPressesTheFocusedButtonAndElseSaysGoodbye)
 {
     MainForm& main = Start();
-    main.PressEnter();
-    main.Ins()->Command1_Click();
     fake.random.QueueDraw(3, 9);
     Item("mnuFileStart")->trigger();
     EXPECT_EQ(main.DefaultButton(), Button("Command2"));
     EXPECT_EQ(main.Tabs().Stops().front(), Button("Command2"));
     main.Drills().Existing(DrillKind::kchu)->close();
     main.ShowMain();
-    // Enter now says goodbye.
+    Flush();
+
+    // Tab to "减" and Enter: the subtraction drill, not the end of the program.
+    Button("Command5")->setFocus();
+    QTest::keyClick(main.focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(fake.program.endRequests, 0);
+    ASSERT_NE(main.Drills().Existing(DrillKind::kjian), nullptr);
+    main.Drills().Existing(DrillKind::kjian)->close();
+    main.ShowMain();
+    Flush();
+
+    // With no button focused, Enter says goodbye.
+    main.focusWidget()->clearFocus();
     main.PressEnter();
     EXPECT_EQ(fake.program.endRequests, 1);
 }

@@ -2,7 +2,7 @@
 
 namespace suite::testing {
 
-MsgAnswer ScriptedDialogs::MessageBox(const QString& text, MsgButtons buttons, MsgIcon icon,
+MsgAnswer ScriptedDialogs::ShowMessageBox(const QString& text, MsgButtons buttons, MsgIcon icon,
                                       const QString& title)
 {
     messages.push_back({text, buttons, icon, title});
@@ -15,7 +15,7 @@ MsgAnswer ScriptedDialogs::MessageBox(const QString& text, MsgButtons buttons, M
     return buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::No;
 }
 
-QString ScriptedDialogs::InputBox(const QString& prompt, const QString& title,
+QString ScriptedDialogs::ShowInputBox(const QString& prompt, const QString& title,
                                   const QString& defaultText)
 {
     inputs.push_back({prompt, title, defaultText});

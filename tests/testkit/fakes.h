@@ -35,12 +35,9 @@ struct AskedInput {
 // Answers prompts from `inputReplies` in order (a std::nullopt-like empty queue answers as
 // the learner pressing OK on the default text) and message boxes from `messageAnswers`
 // (empty queue: Ok for OK boxes, No for Yes/No boxes).
+// They run behind the same hold of the windows as the real dialogs (see Dialogs).
 class ScriptedDialogs final : public Dialogs {
 public:
-    MsgAnswer MessageBox(const QString& text, MsgButtons buttons, MsgIcon icon,
-                         const QString& title) override;
-    QString InputBox(const QString& prompt, const QString& title,
-                     const QString& defaultText) override;
 
     // Queue a reply; Cancel() queues a cancelled prompt.
     void Reply(const QString& text) { inputReplies.push_back(text); }
@@ -53,6 +50,12 @@ public:
     std::vector<AskedInput> inputs;
     // Called after each dialog is recorded, before it answers; lets a test act "during" it.
     std::function<void()> onDialog;
+
+private:
+    MsgAnswer ShowMessageBox(const QString& text, MsgButtons buttons, MsgIcon icon,
+                             const QString& title) override;
+    QString ShowInputBox(const QString& prompt, const QString& title,
+                         const QString& defaultText) override;
 };
 
 // Draws from a script of single-precision values; past the script it repeats the last one.
