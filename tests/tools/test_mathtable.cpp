@@ -10,6 +10,7 @@
 #include <QFontInfo>
 #include <QLabel>
 #include <QPushButton>
+#include <QPointer>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -203,15 +204,16 @@ TEST_F(MathtableTest, MeTellsAboutTheTableInOneLine)
 
 TEST_F(MathtableTest, ByeShowsTheToolsWindowAndTheNextOpeningWelcomesAgain)
 {
-    MathtableForm* first = OpenTable();
+    QPointer<MathtableForm> first = OpenTable();
     QTest::keyClicks(Text1(), "42");
     Control("Command4")->click();
     EXPECT_EQ(toolsShown, 1);
     EXPECT_FALSE(slot.IsLoaded());
     Flush();
+    // The next window may well reuse the old one's address; what counts is that it went.
+    EXPECT_TRUE(first.isNull());
 
-    MathtableForm* second = Open();
-    EXPECT_NE(second, first);
+    Open();
     EXPECT_FALSE(Shown("Text1"));
     EXPECT_EQ(Text1()->text(), "9");
     EXPECT_TRUE(Timer1()->isActive());
