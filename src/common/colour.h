@@ -11,6 +11,14 @@ namespace suite {
 
 QColor BgrColor(std::uint32_t bgr);
 
+// The plain colours the windows name.
+constexpr std::uint32_t kWhite = 0xFFFFFF;
+constexpr std::uint32_t kBlack = 0x000000;
+constexpr std::uint32_t kRed = 0x0000FF;
+constexpr std::uint32_t kYellow = 0x00FFFF;
+constexpr std::uint32_t kGreen = 0x00FF00;
+constexpr std::uint32_t kBlue = 0xFF0000;
+
 enum class SystemColour {
     ButtonFace,
     MenuBar,

@@ -26,11 +26,6 @@ using namespace texts;
 
 namespace {
 
-constexpr std::uint32_t kWhite = 0xFFFFFF;
-constexpr std::uint32_t kBlack = 0x000000;
-constexpr std::uint32_t kRed = 0x0000FF;
-constexpr std::uint32_t kYellow = 0x00FFFF;
-constexpr std::uint32_t kGreen = 0x00FF00;
 
 const QString kFace = QStringLiteral("宋体");
 
