@@ -1,5 +1,6 @@
 #include "calculators/distance/frmmain.h"
 #include "common/colour.h"
+#include "testkit/decimalcomma.h"
 #include "testkit/fakes.h"
 #include "calculators/shell/qstring_print.h"
 
@@ -114,6 +115,18 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{"NegativeSide", {"0", "0", "0", "-2", "6"}, "3", {}},
         LineCase{"BeyondRange", {"1", "1", "1e200", "0", "0"}, kTooBig, {}}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Distance, ReadsAndWritesThePointUnderADecimalCommaLocale)
+{
+    testing::DecimalCommaLocale comma;
+    ASSERT_TRUE(comma.Active());
+    Type({w->Text1, w->Text2, w->Text3, w->Text4}, {"0", "0", "1.5", "2"});
+    w->Command1->click();
+    EXPECT_EQ(w->Text10->text(), QStringLiteral("2.5"));
+    Type({w->Text5, w->Text6, w->Text7, w->Text8, w->Text9}, {"0", "0", "0.6", "0.8", "-0.25"});
+    w->Command2->click();
+    EXPECT_EQ(w->Text10->text(), QStringLiteral("0.25"));
+}
 
 TEST_F(Distance, LastPressedButtonOwnsTheResult)
 {
