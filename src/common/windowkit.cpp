@@ -21,7 +21,22 @@
 
 namespace suite {
 
-TextBox::TextBox(QWidget* parent) : QLineEdit(parent) { setAcceptDrops(false); }
+TextBox::TextBox(QWidget* parent) : QLineEdit(parent)
+{
+    setAcceptDrops(false);
+    // QLineEdit leaves the caret after a text the program sets and scrolls to it, which
+    // hides the sign and first digits of a long value. Only setText leaves the undo history
+    // clean; every edit of the learner's, undo included, leaves a trace in it.
+    connect(this, &QLineEdit::textChanged, this, [this] {
+        if (!isModified() && !isUndoAvailable() && !isRedoAvailable()) setCursorPosition(0);
+    });
+}
+
+void TextBox::setText(const QString& text)
+{
+    QLineEdit::setText(text);
+    setCursorPosition(0);
+}
 
 void TextBox::SetTypedLimit(int characters) { typedLimit_ = characters; }
 

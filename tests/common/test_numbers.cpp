@@ -12,6 +12,8 @@ using namespace suite;
 // decimal point the learner types or reads, whatever the system's locale.
 enum class Locale { C, DecimalComma };
 
+void PrintTo(Locale locale, std::ostream* os) { *os << (locale == Locale::C ? "C" : "decimal comma"); }
+
 class NumberHelpers : public ::testing::TestWithParam<Locale> {
 protected:
     void SetUp() override

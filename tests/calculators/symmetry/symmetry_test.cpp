@@ -79,6 +79,9 @@ TEST_P(Reflections, ResultBoxesAndMessages)
     w->Command1->click();
     EXPECT_EQ(w->Text6->text(), c.x);
     EXPECT_EQ(w->Text7->text(), c.y);
+    // However long, a result is seen from its sign and first digit.
+    EXPECT_EQ(w->Text6->cursorPosition(), 0);
+    EXPECT_EQ(w->Text7->cursorPosition(), 0);
     EXPECT_EQ(w->Text3->text(), c.a);
     EXPECT_EQ(w->Text4->text(), c.b);
     QStringList messages;
@@ -98,6 +101,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         ReflectionCase{"MirrorLine", {"1", "2", "1", "-1", "0"}, "2", "1", "1", "-1", {}},
         ReflectionCase{"VerticalLine", {"3", "0", "1", "0", "-1"}, "-1", "0", "1", "0", {}},
+        ReflectionCase{"FifteenDigits", {"0.1", "0", "3", "0", "1"}, "-0.766666666666667", "0", "3", "0", {}},
         ReflectionCase{"PointOnLine", {"1", "1", "1", "1", "-2"}, "1", "1", "1", "1", {kOnTheLine}},
         ReflectionCase{"AllEmpty", {"", "", "", "", ""}, "0", "0", "1", "1", {kNotALine, kOnTheLine}},
         ReflectionCase{"ZerosCorrected", {"1", "0", "0", "0", "0"}, "0", "-1", "1", "1", {kNotALine}},
