@@ -203,6 +203,8 @@ Form::Form(QWidget* parent) : QMainWindow(parent), client_(new QWidget(this))
 {
     client_->setObjectName(QStringLiteral("client"));
     setCentralWidget(client_);
+    // Minimised, Qt names a window by its icon text; the title ("…（暂停）") must stay its name.
+    connect(this, &QWidget::windowTitleChanged, this, &QWidget::setWindowIconText);
     installEventFilter(this);
 }
 

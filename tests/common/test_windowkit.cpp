@@ -1,5 +1,7 @@
+#include "common/placement.h"
 #include "common/printsurface.h"
 #include "common/windowkit.h"
+#include "testkit/accessibility.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -383,4 +385,38 @@ TEST(Form, OpensWithTheFocusOnTheFirstUsableTabStop)
     form.buttons[2]->hide();
     form.show();
     EXPECT_EQ(form.focusWidget(), form.buttons[3]);
+}
+
+TEST(Form, KeepsItsTitleAsItsNameWhenMinimised)
+{
+    Form form;
+    form.setWindowTitle(QStringLiteral("加法"));
+    form.show();
+    form.showMinimized();
+    ASSERT_TRUE(form.isMinimized());
+    // A paused drill changes its title while it lies in the task bar.
+    form.setWindowTitle(QStringLiteral("加法（暂停）"));
+    EXPECT_EQ(suite::testing::SpokenName(&form), QStringLiteral("加法（暂停）"));
+    form.showNormal();
+    EXPECT_EQ(suite::testing::SpokenName(&form), QStringLiteral("加法（暂停）"));
+}
+
+TEST(PlaceRow, ACaptionNamesTheBoxAfterItUnlessTheBoxHasItsOwnName)
+{
+    Form form;
+    TextBox* first = nullptr;
+    TextBox* second = nullptr;
+    TextBox* third = nullptr;
+    PlaceRow(form, 0, 0, 300,
+             {{QStringLiteral("首项"), 600},
+              {QStringLiteral("Text1"), 900, &first},
+              {QStringLiteral("（"), 300},
+              {QStringLiteral("Text2"), 900, &second, QStringLiteral("点P的x0")},
+              {QStringLiteral("Text3"), 900, &third}});
+    EXPECT_EQ(suite::testing::SpokenName(first), QStringLiteral("首项"));
+    EXPECT_EQ(suite::testing::SpokenName(second), QStringLiteral("点P的x0"));
+    // Nothing stands before the third box but another box: it has no name, and the test kit
+    // says so.
+    EXPECT_EQ(suite::testing::UnnamedFocusableControls(&form), QStringList{QStringLiteral("Text3")});
+    EXPECT_EQ(form.Tabs().Order(), (std::vector<QWidget*>{first, second, third}));
 }

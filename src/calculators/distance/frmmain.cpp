@@ -20,13 +20,16 @@ frmMain::frmMain(Platform& platform, QWidget* parent)
     const QFont heading = NamedFont(QStringLiteral("宋体"), 14, true);
 
     PlaceLabel(Client(), QStringLiteral("两点间的距离计算"), 240, 180, 4000, 420)->setFont(heading);
-    const int firstEnd = calc::PlacePointRow(*this, 240, 720, h, {}, 0, 1000, 1, &Text1, &Text2);
-    const int right = calc::PlacePointRow(*this, firstEnd, 720, h, {}, 0, 1000, 3, &Text3, &Text4);
+    const int firstEnd = calc::PlacePointRow(*this, 240, 720, h, {}, 0, 1000, 1, &Text1, &Text2,
+                                             QStringLiteral("x1"), QStringLiteral("y1"));
+    const int right = calc::PlacePointRow(*this, firstEnd, 720, h, {}, 0, 1000, 3, &Text3, &Text4,
+                                          QStringLiteral("x2"), QStringLiteral("y2"));
     Command1 = PlaceButton(*this, QStringLiteral("Command1"), QStringLiteral("计算"),
                                  right + 240, 690, 1000, 420);
 
     PlaceLabel(Client(), QStringLiteral("点到直线的距离计算"), 240, 1380, 4000, 420)->setFont(heading);
-    calc::PlacePointRow(*this, 240, 1920, h, QStringLiteral("输入已知点的坐标："), 2300, 1000, 5, &Text5, &Text6);
+    calc::PlacePointRow(*this, 240, 1920, h, QStringLiteral("输入已知点的坐标："), 2300, 1000, 5, &Text5, &Text6,
+                        QStringLiteral("x0"), QStringLiteral("y0"));
     calc::PlaceLineRow(*this, 240, 2460, h, QStringLiteral("直线方程："), QStringLiteral("=0"), 7, &Text7,
                        &Text8, &Text9);
     Command2 = PlaceButton(*this, QStringLiteral("Command2"), QStringLiteral("计算"),

@@ -21,10 +21,12 @@ frmMain::frmMain(Platform& platform, QWidget* parent)
     SetClientSizeTwips(6300, 3300);
 
     const int h = 360;
-    calc::PlacePointRow(*this, 240, 360, h, QStringLiteral("输入点P的坐标："), 2100, 1200, 1, &Text1, &Text2);
+    calc::PlacePointRow(*this, 240, 360, h, QStringLiteral("输入点P的坐标："), 2100, 1200, 1, &Text1, &Text2,
+                        QStringLiteral("x0"), QStringLiteral("y0"));
     calc::PlaceLineRow(*this, 240, 1020, h, QStringLiteral("直线方程："), QStringLiteral("＝0"), 3, &Text3,
                        &Text4, &Text5);
-    calc::PlacePointRow(*this, 240, 1680, h, QStringLiteral("对称点坐标为："), 2100, 1200, 6, &Text6, &Text7);
+    calc::PlacePointRow(*this, 240, 1680, h, QStringLiteral("对称点坐标为："), 2100, 1200, 6, &Text6, &Text7,
+                        QStringLiteral("x'"), QStringLiteral("y'"));
     Command1 = PlaceButton(*this, QStringLiteral("Command1"), QStringLiteral("OK"), 2550,
                                  2400, 1200, 480);
     connect(Command1, &QPushButton::clicked, this, &frmMain::Command1_Click);

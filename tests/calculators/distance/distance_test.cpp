@@ -1,6 +1,7 @@
 #include "calculators/distance/frmmain.h"
 #include "common/colour.h"
 #include "testkit/decimalcomma.h"
+#include "testkit/accessibility.h"
 #include "testkit/fakes.h"
 #include "calculators/shell/qstring_print.h"
 
@@ -51,6 +52,17 @@ TEST_F(Distance, StartsWithEmptyBoxesAndGreenZeroOnBlack)
     EXPECT_EQ(w->Command1->text(), QStringLiteral("计算"));
     EXPECT_EQ(w->Command2->text(), QStringLiteral("计算"));
     EXPECT_EQ(w->findChild<QAction*>(QStringLiteral("mnuFileNew")), nullptr);
+}
+
+TEST_F(Distance, EveryControlHasANameForAScreenReader)
+{
+    EXPECT_EQ(testing::UnnamedFocusableControls(w.get()), QStringList{});
+    const std::pair<TextBox*, const char*> names[] = {
+        {w->Text1, "x1"}, {w->Text2, "y1"}, {w->Text3, "x2"}, {w->Text4, "y2"},
+        {w->Text5, "输入已知点的坐标：x0"}, {w->Text6, "输入已知点的坐标：y0"},
+        {w->Text7, "直线方程：A"}, {w->Text8, "直线方程：B"}, {w->Text9, "直线方程：C"}, {w->Text10, "d="},
+    };
+    for (const auto& [box, name] : names) EXPECT_EQ(testing::SpokenName(box), QString::fromUtf8(name));
 }
 
 TEST_F(Distance, AboutNamesTheProgram)

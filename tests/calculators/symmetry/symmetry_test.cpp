@@ -2,6 +2,7 @@
 #include "calculators/symmetry/frmmain.h"
 #include "common/colour.h"
 #include "testkit/fakes.h"
+#include "testkit/accessibility.h"
 #include "calculators/shell/qstring_print.h"
 
 #include <QAction>
@@ -110,6 +111,19 @@ INSTANTIATE_TEST_SUITE_P(
                        "1e200", "1e200", {kOnTheLine}},
         ReflectionCase{"HugeCoordinate", {"1", "1e308", "1", "-1", "0"}, kTooBig, "1", "1", "-1", {}}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Symmetry, EveryControlHasANameForAScreenReader)
+{
+    EXPECT_EQ(testing::UnnamedFocusableControls(w.get()), QStringList{});
+    frmAbout box(kAppTitle, w.get());
+    EXPECT_EQ(testing::UnnamedFocusableControls(&box), QStringList{});
+    const std::pair<TextBox*, const char*> names[] = {
+        {w->Text1, "输入点P的坐标：x0"}, {w->Text2, "输入点P的坐标：y0"}, {w->Text3, "直线方程：A"},
+        {w->Text4, "直线方程：B"},       {w->Text5, "直线方程：C"},       {w->Text6, "对称点坐标为：x'"},
+        {w->Text7, "对称点坐标为：y'"},
+    };
+    for (const auto& [box, name] : names) EXPECT_EQ(testing::SpokenName(box), QString::fromUtf8(name));
+}
 
 TEST_F(Symmetry, CorrectionFollowsItsMessageAndOnTheLineFollowsTheResult)
 {
