@@ -1,6 +1,7 @@
 #include "frmmain.h"
 
 #include "calculators/shell/controls.h"
+#include "calculators/shell/line.h"
 #include "common/colour.h"
 #include "common/fonts.h"
 #include "common/numbers.h"
@@ -60,18 +61,19 @@ void frmMain::Command2_Click()
 {
     const double x0 = ReadNumber(Text5->text());
     const double y0 = ReadNumber(Text6->text());
-    double A = ReadNumber(Text7->text());
-    double B = ReadNumber(Text8->text());
-    if (A * A + B * B == 0) {
+    calc::Line typed{ReadNumber(Text7->text()), ReadNumber(Text8->text()), 0};
+    if (!typed.IsLine()) {
         // The boxes keep what was typed.
         Tell(QStringLiteral("A、B不能同时为0"));
-        A = 1;
-        B = 1;
+        typed.A = 1;
+        typed.B = 1;
     }
-    const double C = ReadNumber(Text9->text());
+    typed.C = ReadNumber(Text9->text());
+    const auto [A, B, C] = calc::Scaled(typed);
     const double norm = A * A + B * B;
     const double d = std::fabs((A * x0 + B * y0) + C) / std::sqrt(norm);
-    // An overflowed divisor would show a plausible-looking 0.
+    // A coefficient typed past the double range makes the divisor infinite, which would
+    // show a plausible-looking 0.
     Text10->setText(std::isfinite(norm) ? calc::ResultText(d) : calc::OutOfRangeText());
 }
 

@@ -125,7 +125,10 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{"AllEmpty", {"", "", "", "", ""}, "0", {kNotBothZero}},
         LineCase{"PointOnLine", {"1", "1", "1", "1", "-2"}, "0", {}},
         LineCase{"NegativeSide", {"0", "0", "0", "-2", "6"}, "3", {}},
-        LineCase{"BeyondRange", {"1", "1", "1e200", "0", "0"}, kTooBig, {}}),
+        LineCase{"HugeCoefficients", {"1", "1", "1e200", "0", "0"}, "1", {}},
+        LineCase{"TinyCoefficientIsALine", {"2", "3", "1e-170", "0", "0"}, "2", {}},
+        LineCase{"TinyLine", {"1", "1", "1e-170", "1e-170", "1e-170"}, "2.12132034355964", {}},
+        LineCase{"BeyondRange", {"1e308", "1e308", "1", "1", "1e308"}, kTooBig, {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Distance, ReadsAndWritesThePointUnderADecimalCommaLocale)

@@ -321,6 +321,8 @@ INSTANTIATE_TEST_SUITE_P(
         OpeningCase{"FirstRunDefaults", nullptr, nullptr, nullptr, nullptr, kDefaultPixels},
         OpeningCase{"Stored", "3000", "1500", "7200", "5400", QRect(200, 100, 480, 360)},
         OpeningCase{"OddValuesFallBack", "links", "-9e40", "0", "", kDefaultPixels},
+        // Saved from a window at x = -101 px, partly left of the primary screen.
+        OpeningCase{"LeftOfThePrimaryScreen", "-1515", "1500", "7200", "5400", QRect(-101, 100, 480, 360)},
         OpeningCase{"OffEveryScreenPulledBack", "900000", "-600000", "6000", nullptr,
                     QRect(kDefaultPixels.topLeft(), TwipsSize(6000, 6500))}),
     [](const auto& info) { return std::string(info.param.name); });

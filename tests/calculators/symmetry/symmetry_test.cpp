@@ -107,8 +107,14 @@ INSTANTIATE_TEST_SUITE_P(
         ReflectionCase{"AllEmpty", {"", "", "", "", ""}, "0", "0", "1", "1", {kNotALine, kOnTheLine}},
         ReflectionCase{"ZerosCorrected", {"1", "0", "0", "0", "0"}, "0", "-1", "1", "1", {kNotALine}},
         ReflectionCase{"TextReadsZero", {"2", "2", "abc", "x1", "1"}, "-3", "-3", "1", "1", {kNotALine}},
-        ReflectionCase{"HugeCoefficients", {"1", "-1", "1e200", "1e200", "0"}, kTooBig, kTooBig,
+        // The line's coefficients may be as large or as small as doubles go: only the point
+        // and the result must stay in range.
+        ReflectionCase{"HugeCoefficients", {"1", "-1", "1e200", "1e200", "0"}, "1", "-1",
                        "1e200", "1e200", {kOnTheLine}},
+        ReflectionCase{"TinyCoefficientIsALine", {"2", "3", "1e-170", "0", "0"}, "-2", "3", "1e-170", "0", {}},
+        ReflectionCase{"TinyLine", {"1", "1", "1e-170", "1e-170", "-2e-170"}, "1", "1", "1e-170", "1e-170",
+                       {kOnTheLine}},
+        ReflectionCase{"ResultPastTheRange", {"1e308", "0", "1", "0", "1e308"}, kTooBig, "0", "1", "0", {}},
         ReflectionCase{"HugeCoordinate", {"1", "1e308", "1", "-1", "0"}, kTooBig, "1", "1", "-1", {}}),
     [](const auto& info) { return std::string(info.param.name); });
 

@@ -198,6 +198,17 @@ INSTANTIATE_TEST_SUITE_P(Sides, LongValueTexts,
                                            LongTextsCase{"large_exponent_form", "8.88888888888888E+70"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+TEST_F(TriangleWindow, SidesTooSmallForFifteenDigitsAreReportedAsOutOfRange)
+{
+    Sides("1E-78", "1E-78", "1E-78");
+    Sides("3", "4", "5");
+    EXPECT_TRUE(window->Form_Load());
+    ASSERT_EQ(fake.dialogs.messages.size(), 1u);
+    EXPECT_EQ(fake.dialogs.messages[0].text, QStringLiteral(" 1E-78， 1E-78， 1E-78 超出计算范围！"));
+    EXPECT_EQ(fake.dialogs.messages[0].title, kErrorTitle);
+    EXPECT_EQ(Text("Label10"), QStringLiteral("6"));
+}
+
 class TriangleAgain : public TriangleWindow {
 protected:
     void SetUp() override
