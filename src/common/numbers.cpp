@@ -1,25 +1,63 @@
 #include "numbers.h"
 
 #include <QRegularExpression>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
+#include <limits>
+#include <string>
 
 namespace suite {
 
 namespace {
 
 bool IsBlank(QChar c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+bool IsDigit(QChar c) { return c >= '0' && c <= '9'; }
 
-// printf's %G with a precision, made into the suite's form.
+// A decimal number taken apart: sign, the digits before and after the point (at least one
+// digit in all), and the exponent (held back from overflowing its own type; anything that
+// large is out of range anyway).
+struct DecimalParts {
+    bool negative = false;
+    std::string whole;
+    std::string fraction;
+    long long exponent = 0;
+};
+
+void AddExponentDigit(long long& exponent, QChar digit)
+{
+    constexpr long long kFarBeyondRange = 1'000'000'000;
+    if (exponent < kFarBeyondRange) exponent = exponent * 10 + (digit.unicode() - '0');
+}
+
+// std::from_chars reads "." whatever the C library's locale says, unlike strtod.
+double ToDouble(const DecimalParts& parts)
+{
+    const std::string text = parts.whole + "." + parts.fraction + "e" + std::to_string(parts.exponent);
+    double value = 0;
+    if (std::from_chars(text.data(), text.data() + text.size(), value).ec == std::errc::result_out_of_range) {
+        // from_chars reports both ends of the range alike: the place of the first significant
+        // digit tells whether the number is too large (an infinity) or too small (zero).
+        const auto first = parts.whole.find_first_not_of('0');
+        const long long order = first != std::string::npos
+                                    ? static_cast<long long>(parts.whole.size() - first)
+                                    : -static_cast<long long>(parts.fraction.find_first_not_of('0'));
+        value = order + parts.exponent > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+    }
+    return parts.negative ? -value : value;
+}
+
+// printf's %G with a precision, made into the suite's form, in the C locale's terms
+// whatever locale the program runs under.
 QString GeneralText(double value, int significantDigits)
 {
     if (std::isnan(value)) return QStringLiteral("NaN");
     if (std::isinf(value)) return value > 0 ? QStringLiteral("1.#INF") : QStringLiteral("-1.#INF");
     if (value == 0.0) return QStringLiteral("0");  // also -0
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*G", significantDigits, value);
-    return QString::fromLatin1(buffer);
+    const auto [end, error] =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, significantDigits);
+    (void)error;  // 64 characters hold any double at 15 digits
+    return QString::fromLatin1(buffer, static_cast<int>(end - buffer)).toUpper();
 }
 
 }  // namespace
@@ -27,64 +65,66 @@ QString GeneralText(double value, int significantDigits)
 double ReadNumber(const QString& text)
 {
     // Blanks may stand anywhere in the number, as the learner may type "1 000".
-    QString collected;
+    DecimalParts parts;
     int i = 0;
     const int n = text.size();
     auto skipBlanks = [&] {
         while (i < n && IsBlank(text[i])) ++i;
     };
     skipBlanks();
-    if (i < n && (text[i] == '+' || text[i] == '-')) collected += text[i++];
-    bool digits = false, point = false;
+    if (i < n && (text[i] == '+' || text[i] == '-')) parts.negative = text[i++] == '-';
+    bool point = false;
     for (;;) {
         skipBlanks();
         if (i >= n) break;
         const QChar c = text[i];
-        if (c >= '0' && c <= '9') {
-            collected += c;
-            digits = true;
+        if (IsDigit(c)) {
+            (point ? parts.fraction : parts.whole) += static_cast<char>(c.unicode());
             ++i;
         } else if (c == '.' && !point) {
-            collected += c;
             point = true;
             ++i;
         } else {
             break;
         }
     }
-    if (!digits) return 0.0;
+    if (parts.whole.empty() && parts.fraction.empty()) return 0.0;
     // Exponent only when digits follow the letter (and its sign).
     skipBlanks();
     if (i < n && (text[i] == 'e' || text[i] == 'E' || text[i] == 'd' || text[i] == 'D')) {
         int j = i + 1;
-        QString exponent = QStringLiteral("E");
         while (j < n && IsBlank(text[j])) ++j;
-        if (j < n && (text[j] == '+' || text[j] == '-')) exponent += text[j++];
+        bool negativeExponent = false;
+        if (j < n && (text[j] == '+' || text[j] == '-')) negativeExponent = text[j++] == '-';
+        long long exponent = 0;
         bool expDigits = false;
         for (;;) {
             while (j < n && IsBlank(text[j])) ++j;
-            if (j < n && text[j] >= '0' && text[j] <= '9') {
-                exponent += text[j++];
+            if (j < n && IsDigit(text[j])) {
+                AddExponentDigit(exponent, text[j++]);
                 expDigits = true;
             } else {
                 break;
             }
         }
-        if (expDigits) collected += exponent;
+        if (expDigits) parts.exponent = negativeExponent ? -exponent : exponent;
     }
-    const QByteArray latin = collected.toLatin1();
-    return std::strtod(latin.constData(), nullptr);
+    return ToDouble(parts);
 }
 
 std::optional<double> WholeTextNumber(const QString& text)
 {
-    static const QRegularExpression whole(
-        QStringLiteral("^[ \\t]*([+-]?(?:[0-9]+\\.?[0-9]*|\\.[0-9]+)(?:[EeDd][+-]?[0-9]+)?)[ \\t]*$"));
+    static const QRegularExpression whole(QStringLiteral(
+        "^[ \\t]*([+-]?)(?=\\.?[0-9])([0-9]*)(?:\\.([0-9]*))?(?:[EeDd]([+-]?)([0-9]+))?[ \\t]*$"));
     const QRegularExpressionMatch m = whole.match(text);
     if (!m.hasMatch()) return std::nullopt;
-    QByteArray latin = m.captured(1).toLatin1();
-    latin.replace('d', 'E').replace('D', 'E');
-    const double value = std::strtod(latin.constData(), nullptr);
+    DecimalParts parts;
+    parts.negative = m.captured(1) == QLatin1String("-");
+    parts.whole = m.captured(2).toStdString();
+    parts.fraction = m.captured(3).toStdString();
+    for (const QChar digit : m.captured(5)) AddExponentDigit(parts.exponent, digit);
+    if (m.captured(4) == QLatin1String("-")) parts.exponent = -parts.exponent;
+    const double value = ToDouble(parts);
     if (!std::isfinite(value)) return std::nullopt;
     return value;
 }

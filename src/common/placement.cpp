@@ -10,16 +10,22 @@ namespace suite {
 int PlaceRow(Form& form, int left, int top, int height, const std::vector<Piece>& pieces)
 {
     int x = left;
+    QLabel* captionBefore = nullptr;
     for (const Piece& piece : pieces) {
         if (piece.box) {
             auto* box = new TextBox(form.Client());
             box->setObjectName(piece.text);
             box->setGeometry(TwipsRect(x, top, piece.width, height));
+            if (!piece.spoken.isEmpty())
+                box->setAccessibleName(piece.spoken);
+            else if (captionBefore)
+                captionBefore->setBuddy(box);
             form.Tabs().Add(box);
             *piece.box = box;
+            captionBefore = nullptr;
         } else {
-            QLabel* label = PlaceLabel(form.Client(), piece.text, x, top, piece.width, height);
-            label->setAlignment(Qt::AlignCenter);
+            captionBefore = PlaceLabel(form.Client(), piece.text, x, top, piece.width, height);
+            captionBefore->setAlignment(Qt::AlignCenter);
         }
         x += piece.width;
     }

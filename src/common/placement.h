@@ -13,10 +13,13 @@ class QPushButton;
 namespace suite {
 
 // One piece of a row: a fixed caption, or (when box is set) a text box named by text.
+// A box is announced to a screen reader by `spoken` when that is set, else by the caption
+// just before it (which then becomes its buddy).
 struct Piece {
     QString text;
     int width;
     TextBox** box = nullptr;
+    QString spoken = {};
 };
 
 // Places the pieces side by side from (left, top), each `height` twips high, and adds the

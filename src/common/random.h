@@ -15,7 +15,8 @@ public:
 };
 
 // |IntPart(r * n) + 1| with r = NextSingle() and the product in single precision:
-// 1..n for n >= 1, 1 for n == 0, 0..|n|-1 for a negative n.
+// 1..n for n >= 1, 1 for n == 0, 0..|n|-1 for n <= -2. For n == -1 it is 0, or 1 when the
+// draw is exactly 0 (IntPart(-0) + 1).
 std::int32_t DrawNumber(RandomSource& random, std::int32_t n);
 
 // The production source: a Mersenne twister reseeded from the clock.

@@ -7,7 +7,12 @@
 
 namespace suite {
 
-constexpr int TwipsToPixels(int twips) { return (twips + 7) / 15; }
+// To the nearest pixel (15 being odd, there are no ties), left of the primary screen too.
+constexpr int TwipsToPixels(int twips)
+{
+    const int shifted = twips + 7;
+    return shifted >= 0 ? shifted / 15 : -((-shifted + 14) / 15);
+}
 constexpr int PixelsToTwips(int pixels) { return pixels * 15; }
 inline QRect TwipsRect(int left, int top, int width, int height)
 {

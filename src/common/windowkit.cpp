@@ -23,7 +23,22 @@
 
 namespace suite {
 
-TextBox::TextBox(QWidget* parent) : QLineEdit(parent) { setAcceptDrops(false); }
+TextBox::TextBox(QWidget* parent) : QLineEdit(parent)
+{
+    setAcceptDrops(false);
+    // QLineEdit leaves the caret after a text the program sets and scrolls to it, which
+    // hides the sign and first digits of a long value. Only setText leaves the undo history
+    // clean; every edit of the learner's, undo included, leaves a trace in it.
+    connect(this, &QLineEdit::textChanged, this, [this] {
+        if (!isModified() && !isUndoAvailable() && !isRedoAvailable()) setCursorPosition(0);
+    });
+}
+
+void TextBox::setText(const QString& text)
+{
+    QLineEdit::setText(text);
+    setCursorPosition(0);
+}
 
 void TextBox::SetTypedLimit(int characters) { typedLimit_ = characters; }
 
@@ -194,6 +209,8 @@ Form::Form(QWidget* parent) : QMainWindow(parent), client_(new QWidget(this))
 {
     client_->setObjectName(QStringLiteral("client"));
     setCentralWidget(client_);
+    // Minimised, Qt names a window by its icon text; the title ("…（暂停）") must stay its name.
+    connect(this, &QWidget::windowTitleChanged, this, &QWidget::setWindowIconText);
     installEventFilter(this);
 }
 

@@ -1,4 +1,5 @@
 #include "common/numbers.h"
+#include "testkit/decimalcomma.h"
 
 #include <QLocale>
 #include <gtest/gtest.h>
@@ -6,10 +7,34 @@
 #include <string>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 using namespace suite;
 
-TEST(ReadNumber, TakesTheLeadingNumericPart)
+// Every table runs under the C locale and under a decimal-comma locale: "." is the only
+// decimal point the learner types or reads, whatever the system's locale.
+enum class Locale { C, DecimalComma };
+
+void PrintTo(Locale locale, std::ostream* os) { *os << (locale == Locale::C ? "C" : "decimal comma"); }
+
+class NumberHelpers : public ::testing::TestWithParam<Locale> {
+protected:
+    void SetUp() override
+    {
+        if (GetParam() == Locale::DecimalComma) {
+            comma.emplace();
+            ASSERT_TRUE(comma->Active()) << "the decimal-comma locale could not be set";
+        }
+    }
+    std::optional<suite::testing::DecimalCommaLocale> comma;
+};
+
+INSTANTIATE_TEST_SUITE_P(Locales, NumberHelpers, ::testing::Values(Locale::C, Locale::DecimalComma),
+                         [](const auto& info) {
+                             return std::string(info.param == Locale::C ? "C" : "DecimalComma");
+                         });
+
+TEST_P(NumberHelpers, ReadNumberTakesTheLeadingNumericPart)
 {
     const struct {
         const char* text;
@@ -21,11 +46,14 @@ TEST(ReadNumber, TakesTheLeadingNumericPart)
         {"2E3", 2000},     {"2e-2", 0.02},     {"2D2", 200},      {"2E", 2},
         {"2E+", 2},        {"5x1E9", 5},       {"-", 0},          {".", 0},
         {"０", 0},          {"12.5秒", 12.5},   {"\t9\n", 9},      {"1e400", INFINITY},
+        {"-1e400", -INFINITY}, {"1e-400", 0},   {"4.9e-324", 4.9e-324}, {"2 E -3", 0.002},
+        {"1e99999999999", INFINITY}, {"0e99999", 0}, {"0.0001e-320", 0},
+        {"1000000000000000000000e-330", 1e-309}, {"2,5", 2},
     };
     for (const auto& c : cases) EXPECT_EQ(ReadNumber(QString::fromUtf8(c.text)), c.value) << c.text;
 }
 
-TEST(WholeTextNumber, AcceptsOnlyANumberAsAWhole)
+TEST_P(NumberHelpers, WholeTextNumberAcceptsOnlyANumberAsAWhole)
 {
     const struct {
         const char* text;
@@ -35,6 +63,8 @@ TEST(WholeTextNumber, AcceptsOnlyANumberAsAWhole)
         {"12", true, 12},   {" 12 ", true, 12}, {"-1.5", true, -1.5}, {"1E3", true, 1000},
         {".5", true, 0.5},  {"5.", true, 5},    {"", false, 0},       {"？", false, 0},
         {"12a", false, 0},  {"1 2", false, 0},  {"-", false, 0},      {"1e999", false, 0},
+        {"+5", true, 5},    {"1D2", true, 100}, {"-2.5e-1", true, -0.25}, {"1e-400", true, 0},
+        {".", false, 0},    {"2,5", false, 0},  {"-1e999", false, 0},
     };
     for (const auto& c : cases) {
         const auto got = WholeTextNumber(QString::fromUtf8(c.text));
@@ -52,7 +82,7 @@ static double Factorial(int n)
     return f;
 }
 
-TEST(NumberText, WritesTheShortestTextOfFifteenDigits)
+TEST_P(NumberHelpers, NumberTextWritesTheShortestTextOfFifteenDigits)
 {
     const struct {
         double value;
@@ -76,18 +106,22 @@ TEST(NumberText, WritesTheShortestTextOfFifteenDigits)
         {0.00001, "1E-05"},
         {-0.000123, "-0.000123"},
         {std::numeric_limits<double>::infinity(), "1.#INF"},
+        {1e100, "1E+100"},
+        {-2.5e-7, "-2.5E-07"},
+        {std::numeric_limits<double>::denorm_min(), "4.94065645841247E-324"},
+        {1.5e15, "1.5E+15"},
     };
     for (const auto& c : cases) EXPECT_EQ(NumberText(c.value), QString::fromLatin1(c.text)) << c.text;
 }
 
-TEST(NumberText, SinglePrecisionKeepsSevenDigits)
+TEST_P(NumberHelpers, NumberTextSinglePrecisionKeepsSevenDigits)
 {
     EXPECT_EQ(NumberTextSingle(1.0f / 3), "0.3333333");
     EXPECT_EQ(NumberTextSingle(16777216.0f), "1.677722E+07");
     EXPECT_EQ(NumberTextSingle(100.0f), "100");
 }
 
-TEST(NumberText, SignedFormsCarryTheirBlanks)
+TEST_P(NumberHelpers, SignedFormsCarryTheirBlanks)
 {
     EXPECT_EQ(SignedNumberText(3), " 3");
     EXPECT_EQ(SignedNumberText(0), " 0");
@@ -103,7 +137,7 @@ struct FixedCase {
     const char* text;
 };
 
-TEST(FixedDecimalText, KeepsThePointAndDropsTrailingZeros)
+TEST_P(NumberHelpers, FixedDecimalTextKeepsThePointAndDropsTrailingZeros)
 {
     const FixedCase cases[] = {
         {2, 5, "2."},        {-0.25, 5, "-0.25"},  {1.0 / 4, 5, "0.25"},  {0, 3, "0."},
@@ -114,7 +148,7 @@ TEST(FixedDecimalText, KeepsThePointAndDropsTrailingZeros)
         EXPECT_EQ(FixedDecimalText(c.value, c.decimals), QString::fromLatin1(c.text)) << c.text;
 }
 
-TEST(FixedDecimalText, WritesNoDigitBeyondTheFifteenthSignificantOne)
+TEST_P(NumberHelpers, FixedDecimalTextWritesNoDigitBeyondTheFifteenthSignificantOne)
 {
     const FixedCase cases[] = {
         {1.0 / 3, 18, "0.333333333333333"},

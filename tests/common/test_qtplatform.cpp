@@ -164,3 +164,18 @@ TEST(Twips, FifteenToAPixel)
     EXPECT_EQ(TwipsToPixels(10005), 667);
     EXPECT_EQ(TwipsRect(360, 5400, 2295, 375), QRect(24, 360, 153, 25));
 }
+
+TEST(Twips, RoundToTheNearestPixelOnBothSidesOfZero)
+{
+    const struct {
+        int twips;
+        int pixels;
+    } cases[] = {
+        {0, 0},     {7, 0},     {8, 1},      {22, 1},     {23, 2},
+        {-7, 0},    {-8, -1},   {-15, -1},   {-22, -1},   {-23, -2},
+        {-1515, -101},  // a window one pixel further left than -1500 twips
+    };
+    for (const auto& c : cases) EXPECT_EQ(TwipsToPixels(c.twips), c.pixels) << c.twips;
+    // Every pixel position survives the road through twips and back.
+    for (int pixels = -300; pixels <= 300; ++pixels) EXPECT_EQ(TwipsToPixels(PixelsToTwips(pixels)), pixels);
+}

@@ -63,6 +63,7 @@ TEST(DrawNumber, CoversOneToNAndTheOddRanges)
     } cases[] = {
         {0.0f, 10, 1},   {0.999f, 10, 10}, {0.5f, 3, 2},   {0.7f, 0, 1},
         {0.0f, -5, 1},   {0.01f, -5, 0},   {0.999f, -5, 4}, {0.5f, 1, 1},
+        {0.999f, -2, 1}, {0.5f, -1, 0},    {0.0f, -1, 1},
     };
     for (const auto& c : cases) {
         random.values = {c.r};

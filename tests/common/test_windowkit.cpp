@@ -1,5 +1,7 @@
+#include "common/placement.h"
 #include "common/printsurface.h"
 #include "common/windowkit.h"
+#include "testkit/accessibility.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -14,6 +16,7 @@
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <functional>
 
 using namespace suite;
 
@@ -156,9 +159,102 @@ TEST(TextBox, TheLimitBindsTypingButNotTheProgramsWrites)
     EXPECT_EQ(box.text(), "1001");
     QTest::keyClick(&box, Qt::Key_5);  // still no typing past the limit
     EXPECT_EQ(box.text(), "1001");
+    QTest::keyClick(&box, Qt::Key_End);
     QTest::keyClick(&box, Qt::Key_Backspace);  // but the learner may shorten it
     EXPECT_EQ(box.text(), "100");
 }
+
+namespace {
+
+const QString kLongValue = QStringLiteral("-0.766666666666667");
+
+// A shown box narrower than the value, so that QLineEdit has to scroll the text.
+class NarrowBox : public ::testing::Test {
+protected:
+    NarrowBox()
+    {
+        box.setFixedWidth(60);
+        box.show();
+    }
+    // The character at the box's left edge once it has painted itself (painting is where
+    // QLineEdit scrolls to the caret): 0 when the text is seen from its first character.
+    int FirstCharacterSeen()
+    {
+        box.grab();
+        return box.cursorPositionAt(QPoint(box.contentsRect().left() + 5, box.height() / 2));
+    }
+    TextBox box;
+};
+
+struct WriteCase {
+    const char* name;
+    std::function<void(TextBox&)> steps;
+};
+
+void PrintTo(const WriteCase& c, std::ostream* os) { *os << c.name; }
+
+class ProgramWrite : public NarrowBox, public ::testing::WithParamInterface<WriteCase> {};
+
+TEST_P(ProgramWrite, IsSeenFromItsFirstCharacter)
+{
+    GetParam().steps(box);
+    ASSERT_EQ(box.text(), kLongValue);
+    EXPECT_EQ(box.cursorPosition(), 0);
+    EXPECT_EQ(FirstCharacterSeen(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Roads, ProgramWrite,
+    ::testing::Values(
+        WriteCase{"Write", [](TextBox& b) { b.setText(kLongValue); }},
+        WriteCase{"WriteIntoTheFocusedBox",
+                  [](TextBox& b) {
+                      b.setFocus();
+                      b.setText(kLongValue);
+                  }},
+        WriteCase{"WriteOverTheLearnersTyping",
+                  [](TextBox& b) {
+                      QTest::keyClicks(&b, "123456789012345678");
+                      b.setText(kLongValue);
+                  }},
+        WriteCase{"SameTextAgainAfterTheLearnerWentToTheEnd",
+                  [](TextBox& b) {
+                      b.setText(kLongValue);
+                      QTest::keyClick(&b, Qt::Key_End);
+                      b.setText(kLongValue);
+                  }},
+        WriteCase{"ThroughAQLineEditPointer",
+                  [](TextBox& b) { static_cast<QLineEdit&>(b).setText(kLongValue); }},
+        WriteCase{"ByAChangeHandlerWhileTheLearnerTypes",
+                  [](TextBox& b) {
+                      QObject::connect(&b, &QLineEdit::textEdited, &b, [&b] { b.setText(kLongValue); });
+                      QTest::keyClick(&b, Qt::Key_7);
+                  }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(NarrowBox, TheLearnersTypingShowsAroundTheCaretAsUsual)
+{
+    QTest::keyClicks(&box, kLongValue);
+    EXPECT_EQ(box.cursorPosition(), kLongValue.size());
+    EXPECT_GT(FirstCharacterSeen(), 0);  // the end, where the caret is
+
+    // Going to the end of a written value to read it, and undoing an edit there.
+    box.setText(kLongValue);
+    QTest::keyClick(&box, Qt::Key_End);
+    EXPECT_EQ(box.cursorPosition(), kLongValue.size());
+    EXPECT_GT(FirstCharacterSeen(), 0);
+    QTest::keyClick(&box, Qt::Key_9);
+    QTest::keyClick(&box, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(box.text(), kLongValue);
+    EXPECT_EQ(box.cursorPosition(), kLongValue.size());
+
+    // A click puts the caret where the learner clicked.
+    box.setText(kLongValue);
+    QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(box.width() - 8, box.height() / 2));
+    EXPECT_GT(box.cursorPosition(), 0);
+}
+
+}  // namespace
 
 TEST(TextBox, ChangeHandlersRunAtOnceOnProgramWrites)
 {
@@ -327,4 +423,38 @@ TEST(Form, OpensWithTheFocusOnTheFirstUsableTabStop)
     form.buttons[2]->hide();
     form.show();
     EXPECT_EQ(form.focusWidget(), form.buttons[3]);
+}
+
+TEST(Form, KeepsItsTitleAsItsNameWhenMinimised)
+{
+    Form form;
+    form.setWindowTitle(QStringLiteral("加法"));
+    form.show();
+    form.showMinimized();
+    ASSERT_TRUE(form.isMinimized());
+    // A paused drill changes its title while it lies in the task bar.
+    form.setWindowTitle(QStringLiteral("加法（暂停）"));
+    EXPECT_EQ(suite::testing::SpokenName(&form), QStringLiteral("加法（暂停）"));
+    form.showNormal();
+    EXPECT_EQ(suite::testing::SpokenName(&form), QStringLiteral("加法（暂停）"));
+}
+
+TEST(PlaceRow, ACaptionNamesTheBoxAfterItUnlessTheBoxHasItsOwnName)
+{
+    Form form;
+    TextBox* first = nullptr;
+    TextBox* second = nullptr;
+    TextBox* third = nullptr;
+    PlaceRow(form, 0, 0, 300,
+             {{QStringLiteral("首项"), 600},
+              {QStringLiteral("Text1"), 900, &first},
+              {QStringLiteral("（"), 300},
+              {QStringLiteral("Text2"), 900, &second, QStringLiteral("点P的x0")},
+              {QStringLiteral("Text3"), 900, &third}});
+    EXPECT_EQ(suite::testing::SpokenName(first), QStringLiteral("首项"));
+    EXPECT_EQ(suite::testing::SpokenName(second), QStringLiteral("点P的x0"));
+    // Nothing stands before the third box but another box: it has no name, and the test kit
+    // says so.
+    EXPECT_EQ(suite::testing::UnnamedFocusableControls(&form), QStringList{QStringLiteral("Text3")});
+    EXPECT_EQ(form.Tabs().Order(), (std::vector<QWidget*>{first, second, third}));
 }

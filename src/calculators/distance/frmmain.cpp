@@ -1,6 +1,7 @@
 #include "frmmain.h"
 
 #include "calculators/shell/controls.h"
+#include "calculators/shell/line.h"
 #include "common/colour.h"
 #include "common/fonts.h"
 #include "common/numbers.h"
@@ -20,13 +21,16 @@ frmMain::frmMain(Platform& platform, QWidget* parent)
     const QFont heading = NamedFont(QStringLiteral("宋体"), 14, true);
 
     PlaceLabel(Client(), QStringLiteral("两点间的距离计算"), 240, 180, 4000, 420)->setFont(heading);
-    const int firstEnd = calc::PlacePointRow(*this, 240, 720, h, {}, 0, 1000, 1, &Text1, &Text2);
-    const int right = calc::PlacePointRow(*this, firstEnd, 720, h, {}, 0, 1000, 3, &Text3, &Text4);
+    const int firstEnd = calc::PlacePointRow(*this, 240, 720, h, {}, 0, 1000, 1, &Text1, &Text2,
+                                             QStringLiteral("x1"), QStringLiteral("y1"));
+    const int right = calc::PlacePointRow(*this, firstEnd, 720, h, {}, 0, 1000, 3, &Text3, &Text4,
+                                          QStringLiteral("x2"), QStringLiteral("y2"));
     Command1 = PlaceButton(*this, QStringLiteral("Command1"), QStringLiteral("计算"),
                                  right + 240, 690, 1000, 420);
 
     PlaceLabel(Client(), QStringLiteral("点到直线的距离计算"), 240, 1380, 4000, 420)->setFont(heading);
-    calc::PlacePointRow(*this, 240, 1920, h, QStringLiteral("输入已知点的坐标："), 2300, 1000, 5, &Text5, &Text6);
+    calc::PlacePointRow(*this, 240, 1920, h, QStringLiteral("输入已知点的坐标："), 2300, 1000, 5, &Text5, &Text6,
+                        QStringLiteral("x0"), QStringLiteral("y0"));
     calc::PlaceLineRow(*this, 240, 2460, h, QStringLiteral("直线方程："), QStringLiteral("=0"), 7, &Text7,
                        &Text8, &Text9);
     Command2 = PlaceButton(*this, QStringLiteral("Command2"), QStringLiteral("计算"),
@@ -57,18 +61,19 @@ void frmMain::Command2_Click()
 {
     const double x0 = ReadNumber(Text5->text());
     const double y0 = ReadNumber(Text6->text());
-    double A = ReadNumber(Text7->text());
-    double B = ReadNumber(Text8->text());
-    if (A * A + B * B == 0) {
+    calc::Line typed{ReadNumber(Text7->text()), ReadNumber(Text8->text()), 0};
+    if (!typed.IsLine()) {
         // The boxes keep what was typed.
         Tell(QStringLiteral("A、B不能同时为0"));
-        A = 1;
-        B = 1;
+        typed.A = 1;
+        typed.B = 1;
     }
-    const double C = ReadNumber(Text9->text());
+    typed.C = ReadNumber(Text9->text());
+    const auto [A, B, C] = calc::Scaled(typed);
     const double norm = A * A + B * B;
     const double d = std::fabs((A * x0 + B * y0) + C) / std::sqrt(norm);
-    // An overflowed divisor would show a plausible-looking 0.
+    // A coefficient typed past the double range makes the divisor infinite, which would
+    // show a plausible-looking 0.
     Text10->setText(std::isfinite(norm) ? calc::ResultText(d) : calc::OutOfRangeText());
 }
 

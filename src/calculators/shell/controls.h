@@ -12,10 +12,13 @@ class QPushButton;
 namespace suite::calc {
 
 // A caption (none when its width is 0), then a point "(x, y)" whose boxes are named
-// "Text<first>" and "Text<first + 1>".
+// "Text<first>" and "Text<first + 1>". A screen reader calls them by the caption and the
+// coordinates' symbols ("输入点P的坐标：x0").
 int PlacePointRow(Form& form, int left, int top, int height, const QString& caption,
-                  int captionWidth, int boxWidth, int first, TextBox** x, TextBox** y);
-// A caption, then the line A "X+" B "Y+" C and its tail ("= 0"); boxes "Text<first>" on.
+                  int captionWidth, int boxWidth, int first, TextBox** x, TextBox** y,
+                  const QString& xSymbol, const QString& ySymbol);
+// A caption, then the line A "X+" B "Y+" C and its tail ("= 0"); boxes "Text<first>" on,
+// called by the caption and "A", "B", "C".
 int PlaceLineRow(Form& form, int left, int top, int height, const QString& caption,
                  const QString& tail, int first, TextBox** a, TextBox** b, TextBox** c);
 

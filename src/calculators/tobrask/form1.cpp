@@ -8,7 +8,6 @@
 #include "counting.h"
 #include "texts.h"
 
-#include <QButtonGroup>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -37,12 +36,15 @@ Form1::Form1(const suite::Platform& platform, QWidget* parent)
     setWindowTitle(kCaption);
     QWidget* client = Client();
 
-    Place(new QLabel(kM, client), QStringLiteral("Label1_0"), 240, 300, 480, 360);
+    auto* label1_0 = Place(new QLabel(kM, client), QStringLiteral("Label1_0"), 240, 300, 480, 360);
     Text1_ = Place(new suite::TextBox(client), QStringLiteral("Text1"), 720, 240, 1920, 420);
-    Place(new QLabel(kN, client), QStringLiteral("Label1_1"), 240, 840, 480, 360);
+    label1_0->setBuddy(Text1_);
+    auto* label1_1 = Place(new QLabel(kN, client), QStringLiteral("Label1_1"), 240, 840, 480, 360);
     Text2_ = Place(new suite::TextBox(client), QStringLiteral("Text2"), 720, 780, 1920, 420);
+    label1_1->setBuddy(Text2_);
 
     Text3_ = Place(new suite::TextBox(client), QStringLiteral("Text3"), 240, 1440, 4560, 480);
+    Text3_->setAccessibleName(kResultName);
     Text3_->setText(kClearedResult);
     suite::SetTextColor(Text3_, suite::BgrColor(0x00FF00));
     suite::SetBackColor(Text3_, suite::BgrColor(0x000000));
@@ -53,13 +55,9 @@ Form1::Form1(const suite::Platform& platform, QWidget* parent)
                      1800, 360);
     Option3_ = Place(new QRadioButton(kClear, client), QStringLiteral("Option3"), 3000, 1020,
                      1800, 360);
-    // One group, none selected at first.
-    auto* group = new QButtonGroup(this);
-    for (QRadioButton* option : {Option1_, Option2_, Option3_}) {
-        option->setAutoExclusive(false);
-        group->addButton(option);
-    }
-    group->setExclusive(true);
+    // The three are the only option buttons on the client area, so auto-exclusive makes them
+    // one group, none selected at first, and radio buttons to a screen reader. OK reads the
+    // selection, so it counts however the learner made it.
 
     Command1_ = Place(new QPushButton(kOk, client), QStringLiteral("Command1"), 1800, 2160, 1215, 480);
     connect(Command1_, &QPushButton::clicked, this, &Form1::Command1_Click);

@@ -9,6 +9,8 @@ inline const QString kCaption = QStringLiteral("Tobrask");
 inline const QString kM = QStringLiteral("m=");
 inline const QString kN = QStringLiteral("n=");
 inline const QString kClearedResult = QStringLiteral("0.");
+// What a screen reader calls the result box, which has no caption of its own.
+inline const QString kResultName = QStringLiteral("结果");
 inline const QString kPermutation = QStringLiteral("排列");
 inline const QString kCombination = QStringLiteral("组合");
 inline const QString kClear = QStringLiteral("清空");

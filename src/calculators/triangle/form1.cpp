@@ -6,6 +6,7 @@
 #include "solver.h"
 #include "texts.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 
@@ -16,16 +17,25 @@ constexpr int kLeft = 240;
 constexpr int kTop = 240;
 constexpr int kRowHeight = 420;
 constexpr int kCaptionWidth = 1560;
-constexpr int kValueWidth = 1320;
 constexpr int kPartCaptionWidth = 540;
 constexpr int kLabelHeight = 300;
+
+QFont LabelFont() { return suite::NamedFont(QStringLiteral("宋体"), 10.5); }
+
+// Wide enough for the longest text a value can take, 15 digits in exponent form with a
+// sign, in the font the labels get on this system.
+int ValueWidth()
+{
+    const int pixels = QFontMetrics(LabelFont()).horizontalAdvance(QStringLiteral("-8.88888888888888E-308"));
+    return suite::PixelsToTwips(pixels + 2);
+}
 
 QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, int left, int top,
                   int width)
 {
     auto* label = new QLabel(text, parent);
     if (!name.isEmpty()) label->setObjectName(name);
-    label->setFont(suite::NamedFont(QStringLiteral("宋体"), 10.5));
+    label->setFont(LabelFont());
     label->setGeometry(suite::TwipsRect(left, top, width, kLabelHeight));
     return label;
 }
@@ -54,17 +64,18 @@ Form1::Form1(const suite::Platform& platform, QWidget* parent)
         {kBisectorsRow, 19},
         {kAltitudesRow, 22},
     }};
+    const int valueWidth = ValueWidth();
     const int valueLeft = kLeft + kCaptionWidth;
-    const int step = kValueWidth + kPartCaptionWidth;
+    const int step = valueWidth + kPartCaptionWidth;
     for (int r = 0; r < 5; ++r) {
         const int top = kTop + r * kRowHeight;
         MakeLabel(client, {}, threeValueRows[r].caption, kLeft, top, kCaptionWidth);
-        MakeLabel(client, {}, kSecond, valueLeft + kValueWidth, top, kPartCaptionWidth);
-        MakeLabel(client, {}, kThird, valueLeft + kValueWidth + step, top, kPartCaptionWidth);
+        MakeLabel(client, {}, kSecond, valueLeft + valueWidth, top, kPartCaptionWidth);
+        MakeLabel(client, {}, kThird, valueLeft + valueWidth + step, top, kPartCaptionWidth);
         for (int i = 0; i < 3; ++i) {
             rows_[r][i] =
                 MakeLabel(client, QStringLiteral("Label%1").arg(threeValueRows[r].firstLabel + i),
-                          {}, valueLeft + i * step, top, kValueWidth);
+                          {}, valueLeft + i * step, top, valueWidth);
         }
     }
     struct Single {
@@ -81,14 +92,14 @@ Form1::Form1(const suite::Platform& platform, QWidget* parent)
         const int top = kTop + (5 + r) * kRowHeight;
         MakeLabel(client, {}, singleRows[r].caption, kLeft, top, kCaptionWidth);
         *singleRows[r].label = MakeLabel(client, QStringLiteral("Label%1").arg(singleRows[r].number),
-                                         {}, valueLeft, top, 2 * kValueWidth);
+                                         {}, valueLeft, top, 2 * valueWidth);
     }
 
-    const int width = valueLeft + 3 * kValueWidth + 2 * kPartCaptionWidth + kLeft;
+    const int width = valueLeft + 3 * valueWidth + 2 * kPartCaptionWidth + kLeft;
     const int buttonTop = kTop + 8 * kRowHeight + 120;
     Command1_ = new QPushButton(kAgain, client);
     Command1_->setObjectName(QStringLiteral("Command1"));
-    Command1_->setFont(suite::NamedFont(QStringLiteral("宋体"), 10.5));
+    Command1_->setFont(LabelFont());
     Command1_->setGeometry(suite::TwipsRect((width - 1215) / 2, buttonTop, 1215, 420));
     connect(Command1_, &QPushButton::clicked, this, &Form1::Command1_Click);
     Tabs().Add(Command1_);

@@ -5,6 +5,7 @@
 #include "texts.h"
 
 #include <cmath>
+#include <limits>
 
 namespace triangle {
 namespace {
@@ -22,6 +23,13 @@ bool AllFinite(const Solution& s)
 }
 
 QString Rounded(double value) { return suite::NumberText(suite::RoundHalfEven(value, 2)); }
+
+// A product below the normal doubles keeps fewer than 15 digits: whatever is computed from
+// it would be shown with wrong digits.
+bool LostDigits(double product)
+{
+    return product != 0 && std::fabs(product) < std::numeric_limits<double>::min();
+}
 
 }  // namespace
 
@@ -75,16 +83,25 @@ Result Solve(double a, double b, double c)
         0.5 * std::sqrt(2 * a * a + 2 * c * c - b * b),
         0.5 * std::sqrt(2 * a * a + 2 * b * b - c * c),
     };
+    const std::array<double, 3> bisectorProducts{
+        b * c * half * (half - a),
+        a * c * half * (half - b),
+        a * b * half * (half - c),
+    };
     s.bisectors = {
-        std::sqrt(b * c * half * (half - a)) * (2 / (b + c)),
-        std::sqrt(a * c * half * (half - b)) * (2 / (a + c)),
-        std::sqrt(a * b * half * (half - c)) * (2 / (a + b)),
+        std::sqrt(bisectorProducts[0]) * (2 / (b + c)),
+        std::sqrt(bisectorProducts[1]) * (2 / (a + c)),
+        std::sqrt(bisectorProducts[2]) * (2 / (a + b)),
     };
     s.altitudes = {2 * s.area / a, 2 * s.area / b, 2 * s.area / c};
 
-    // Past about 1E77 the product under Heron's root overflows; far below 1 it underflows
-    // and the circumradius divides by 0. Neither leaves anything worth showing.
-    result.outcome = AllFinite(s) && s.area > 0 ? Outcome::Solved : Outcome::OutOfRange;
+    // Past about 1E77 the product under Heron's root overflows; below about 1E-77 it
+    // underflows, losing digits first (the products of four sides are the smallest ones)
+    // and then reaching 0, where the circumradius divides by 0. None of that is worth
+    // showing.
+    const bool underflowed = LostDigits(p) || LostDigits(bisectorProducts[0]) ||
+                             LostDigits(bisectorProducts[1]) || LostDigits(bisectorProducts[2]);
+    result.outcome = AllFinite(s) && s.area > 0 && !underflowed ? Outcome::Solved : Outcome::OutOfRange;
     return result;
 }
 

@@ -1,5 +1,7 @@
 #include "calculators/distance/frmmain.h"
 #include "common/colour.h"
+#include "testkit/decimalcomma.h"
+#include "testkit/accessibility.h"
 #include "testkit/fakes.h"
 #include "calculators/shell/qstring_print.h"
 
@@ -50,6 +52,17 @@ TEST_F(Distance, StartsWithEmptyBoxesAndGreenZeroOnBlack)
     EXPECT_EQ(w->Command1->text(), QStringLiteral("计算"));
     EXPECT_EQ(w->Command2->text(), QStringLiteral("计算"));
     EXPECT_EQ(w->findChild<QAction*>(QStringLiteral("mnuFileNew")), nullptr);
+}
+
+TEST_F(Distance, EveryControlHasANameForAScreenReader)
+{
+    EXPECT_EQ(testing::UnnamedFocusableControls(w.get()), QStringList{});
+    const std::pair<TextBox*, const char*> names[] = {
+        {w->Text1, "x1"}, {w->Text2, "y1"}, {w->Text3, "x2"}, {w->Text4, "y2"},
+        {w->Text5, "输入已知点的坐标：x0"}, {w->Text6, "输入已知点的坐标：y0"},
+        {w->Text7, "直线方程：A"}, {w->Text8, "直线方程：B"}, {w->Text9, "直线方程：C"}, {w->Text10, "d="},
+    };
+    for (const auto& [box, name] : names) EXPECT_EQ(testing::SpokenName(box), QString::fromUtf8(name));
 }
 
 TEST_F(Distance, AboutNamesTheProgram)
@@ -112,8 +125,23 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{"AllEmpty", {"", "", "", "", ""}, "0", {kNotBothZero}},
         LineCase{"PointOnLine", {"1", "1", "1", "1", "-2"}, "0", {}},
         LineCase{"NegativeSide", {"0", "0", "0", "-2", "6"}, "3", {}},
-        LineCase{"BeyondRange", {"1", "1", "1e200", "0", "0"}, kTooBig, {}}),
+        LineCase{"HugeCoefficients", {"1", "1", "1e200", "0", "0"}, "1", {}},
+        LineCase{"TinyCoefficientIsALine", {"2", "3", "1e-170", "0", "0"}, "2", {}},
+        LineCase{"TinyLine", {"1", "1", "1e-170", "1e-170", "1e-170"}, "2.12132034355964", {}},
+        LineCase{"BeyondRange", {"1e308", "1e308", "1", "1", "1e308"}, kTooBig, {}}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Distance, ReadsAndWritesThePointUnderADecimalCommaLocale)
+{
+    testing::DecimalCommaLocale comma;
+    ASSERT_TRUE(comma.Active());
+    Type({w->Text1, w->Text2, w->Text3, w->Text4}, {"0", "0", "1.5", "2"});
+    w->Command1->click();
+    EXPECT_EQ(w->Text10->text(), QStringLiteral("2.5"));
+    Type({w->Text5, w->Text6, w->Text7, w->Text8, w->Text9}, {"0", "0", "0.6", "0.8", "-0.25"});
+    w->Command2->click();
+    EXPECT_EQ(w->Text10->text(), QStringLiteral("0.25"));
+}
 
 TEST_F(Distance, LastPressedButtonOwnsTheResult)
 {

@@ -4,12 +4,15 @@
 #include "common/colour.h"
 #include "common/twips.h"
 #include "testkit/fakes.h"
+#include "testkit/accessibility.h"
 #include "calculators/shell/qstring_print.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTest>
 #include <gtest/gtest.h>
 #include <array>
 #include <memory>
@@ -70,6 +73,30 @@ TEST_F(Dorvix, StartsEmptyWithGreyResultBoxes)
     EXPECT_EQ(f.Command1->text(), QStringLiteral("等差数列"));
     EXPECT_EQ(f.Command2->text(), QStringLiteral("等比数列"));
     EXPECT_EQ(f.Command3->text(), QStringLiteral("清除预览"));
+}
+
+TEST_F(Dorvix, EveryControlHasANameForAScreenReader)
+{
+    frmMain& f = Window();
+    EXPECT_EQ(testing::UnnamedFocusableControls(&f), QStringList{});
+    const std::pair<QWidget*, const char*> names[] = {
+        {f.Text1, "首项"}, {f.Text2, "项数"}, {f.Text3, "公差或公比"},
+        {f.Text4, "等差数列 第n项的n"}, {f.Text5, "等差数列 第n项"},
+        {f.Text6, "等差数列 前n项和的n"}, {f.Text7, "等差数列 前n项和"},
+        {f.Text8, "等比数列 第n项的n"}, {f.Text11, "等比数列 前n项和"}, {f.Text12, "预览"},
+    };
+    for (const auto& [box, name] : names) EXPECT_EQ(testing::SpokenName(box), QString::fromUtf8(name));
+}
+
+TEST_F(Dorvix, TabInThePreviewMovesOnToClearPreview)
+{
+    frmMain& f = Window();
+    f.show();
+    QApplication::setActiveWindow(&f);
+    f.Text12->setFocus();
+    QTest::keyClick(f.Text12, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), f.Command3);
+    EXPECT_TRUE(Preview().isEmpty());
 }
 
 TEST_F(Dorvix, AboutNamesTheProgram)
@@ -294,6 +321,8 @@ INSTANTIATE_TEST_SUITE_P(
         OpeningCase{"FirstRunDefaults", nullptr, nullptr, nullptr, nullptr, kDefaultPixels},
         OpeningCase{"Stored", "3000", "1500", "7200", "5400", QRect(200, 100, 480, 360)},
         OpeningCase{"OddValuesFallBack", "links", "-9e40", "0", "", kDefaultPixels},
+        // Saved from a window at x = -101 px, partly left of the primary screen.
+        OpeningCase{"LeftOfThePrimaryScreen", "-1515", "1500", "7200", "5400", QRect(-101, 100, 480, 360)},
         OpeningCase{"OffEveryScreenPulledBack", "900000", "-600000", "6000", nullptr,
                     QRect(kDefaultPixels.topLeft(), TwipsSize(6000, 6500))}),
     [](const auto& info) { return std::string(info.param.name); });

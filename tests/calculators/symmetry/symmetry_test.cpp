@@ -2,6 +2,7 @@
 #include "calculators/symmetry/frmmain.h"
 #include "common/colour.h"
 #include "testkit/fakes.h"
+#include "testkit/accessibility.h"
 #include "calculators/shell/qstring_print.h"
 
 #include <QAction>
@@ -79,6 +80,9 @@ TEST_P(Reflections, ResultBoxesAndMessages)
     w->Command1->click();
     EXPECT_EQ(w->Text6->text(), c.x);
     EXPECT_EQ(w->Text7->text(), c.y);
+    // However long, a result is seen from its sign and first digit.
+    EXPECT_EQ(w->Text6->cursorPosition(), 0);
+    EXPECT_EQ(w->Text7->cursorPosition(), 0);
     EXPECT_EQ(w->Text3->text(), c.a);
     EXPECT_EQ(w->Text4->text(), c.b);
     QStringList messages;
@@ -98,14 +102,34 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         ReflectionCase{"MirrorLine", {"1", "2", "1", "-1", "0"}, "2", "1", "1", "-1", {}},
         ReflectionCase{"VerticalLine", {"3", "0", "1", "0", "-1"}, "-1", "0", "1", "0", {}},
+        ReflectionCase{"FifteenDigits", {"0.1", "0", "3", "0", "1"}, "-0.766666666666667", "0", "3", "0", {}},
         ReflectionCase{"PointOnLine", {"1", "1", "1", "1", "-2"}, "1", "1", "1", "1", {kOnTheLine}},
         ReflectionCase{"AllEmpty", {"", "", "", "", ""}, "0", "0", "1", "1", {kNotALine, kOnTheLine}},
         ReflectionCase{"ZerosCorrected", {"1", "0", "0", "0", "0"}, "0", "-1", "1", "1", {kNotALine}},
         ReflectionCase{"TextReadsZero", {"2", "2", "abc", "x1", "1"}, "-3", "-3", "1", "1", {kNotALine}},
-        ReflectionCase{"HugeCoefficients", {"1", "-1", "1e200", "1e200", "0"}, kTooBig, kTooBig,
+        // The line's coefficients may be as large or as small as doubles go: only the point
+        // and the result must stay in range.
+        ReflectionCase{"HugeCoefficients", {"1", "-1", "1e200", "1e200", "0"}, "1", "-1",
                        "1e200", "1e200", {kOnTheLine}},
+        ReflectionCase{"TinyCoefficientIsALine", {"2", "3", "1e-170", "0", "0"}, "-2", "3", "1e-170", "0", {}},
+        ReflectionCase{"TinyLine", {"1", "1", "1e-170", "1e-170", "-2e-170"}, "1", "1", "1e-170", "1e-170",
+                       {kOnTheLine}},
+        ReflectionCase{"ResultPastTheRange", {"1e308", "0", "1", "0", "1e308"}, kTooBig, "0", "1", "0", {}},
         ReflectionCase{"HugeCoordinate", {"1", "1e308", "1", "-1", "0"}, kTooBig, "1", "1", "-1", {}}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Symmetry, EveryControlHasANameForAScreenReader)
+{
+    EXPECT_EQ(testing::UnnamedFocusableControls(w.get()), QStringList{});
+    frmAbout box(kAppTitle, w.get());
+    EXPECT_EQ(testing::UnnamedFocusableControls(&box), QStringList{});
+    const std::pair<TextBox*, const char*> names[] = {
+        {w->Text1, "输入点P的坐标：x0"}, {w->Text2, "输入点P的坐标：y0"}, {w->Text3, "直线方程：A"},
+        {w->Text4, "直线方程：B"},       {w->Text5, "直线方程：C"},       {w->Text6, "对称点坐标为：x'"},
+        {w->Text7, "对称点坐标为：y'"},
+    };
+    for (const auto& [box, name] : names) EXPECT_EQ(testing::SpokenName(box), QString::fromUtf8(name));
+}
 
 TEST_F(Symmetry, CorrectionFollowsItsMessageAndOnTheLineFollowsTheResult)
 {

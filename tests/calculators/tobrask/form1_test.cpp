@@ -1,8 +1,10 @@
 #include "counting.h"
 #include "form1.h"
 #include "texts.h"
+#include "testkit/accessibility.h"
 #include "testkit/fakes.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <memory>
 
 namespace tobrask {
@@ -222,6 +225,63 @@ TEST_F(TobraskWindow, EnterInEitherInputBoxPressesOk)
         EXPECT_EQ(Result(), QStringLiteral("20"));
     }
 }
+
+TEST_F(TobraskWindow, EveryControlHasANameAndTheOptionsAreRadioButtons)
+{
+    EXPECT_EQ(suite::testing::UnnamedFocusableControls(window.get()), QStringList{});
+    EXPECT_EQ(suite::testing::SpokenName(Box("Text1")), kM);
+    EXPECT_EQ(suite::testing::SpokenName(Box("Text2")), kN);
+    EXPECT_EQ(suite::testing::SpokenName(Box("Text3")), kResultName);
+    for (Pick pick : {Pick::Permutation, Pick::Combination, Pick::Clear})
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(Option(pick))->role(), QAccessible::RadioButton);
+}
+
+struct SelectCase {
+    const char* name;
+    // Moves the selection from "排列" to "组合" the way a learner does.
+    std::function<void(QRadioButton* permutation, QRadioButton* combination)> select;
+};
+
+void PrintTo(const SelectCase& c, std::ostream* os) { *os << c.name; }
+
+class SelectingAnOption : public TobraskWindow, public ::testing::WithParamInterface<SelectCase> {};
+
+TEST_P(SelectingAnOption, CountsForOkHoweverItIsDone)
+{
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    Option(Pick::Permutation)->click();
+    Box("Text1")->setText("2");
+    Box("Text2")->setText("5");
+    GetParam().select(Option(Pick::Permutation), Option(Pick::Combination));
+    EXPECT_EQ(Selected(), Pick::Combination);
+    Find<QPushButton>("Command1")->click();
+    EXPECT_EQ(Result(), QStringLiteral("10"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ways, SelectingAnOption,
+    ::testing::Values(
+        SelectCase{"mouse", [](QRadioButton*, QRadioButton* c) {
+                       // On the caption: only the circle and the caption take a click.
+                       QTest::mouseClick(c, Qt::LeftButton, {}, QPoint(24, c->height() / 2));
+                   }},
+        SelectCase{"arrow_key",
+                   [](QRadioButton* p, QRadioButton*) {
+                       p->setFocus();
+                       QTest::keyClick(p, Qt::Key_Down);
+                   }},
+        SelectCase{"space_bar",
+                   [](QRadioButton*, QRadioButton* c) {
+                       c->setFocus();
+                       QTest::keyClick(c, Qt::Key_Space);
+                   }},
+        SelectCase{"screen_reader_toggle",
+                   [](QRadioButton*, QRadioButton* c) {
+                       QAccessible::queryAccessibleInterface(c)->actionInterface()->doAction(
+                           QAccessibleActionInterface::toggleAction());
+                   }}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(TobraskCounting, ProductsCountTheirFactorsAndStopOnceOverflowed)
 {

@@ -169,6 +169,46 @@ TEST_F(TriangleWindow, OverflowingSidesAreReportedAndNeverWrittenAsInfinities)
     EXPECT_EQ(Text("Label10"), QStringLiteral("6"));
 }
 
+struct LongTextsCase {
+    const char* name;
+    const char* side;  // all three sides
+};
+
+void PrintTo(const LongTextsCase& c, std::ostream* os) { *os << c.name; }
+
+class LongValueTexts : public TriangleWindow, public ::testing::WithParamInterface<LongTextsCase> {};
+
+TEST_P(LongValueTexts, FitTheirLabels)
+{
+    const QString side = QString::fromLatin1(GetParam().side);
+    Sides(side, side, side);
+    ASSERT_TRUE(window->Form_Load());
+    ASSERT_EQ(Text("Label13"), side);
+    for (int number = 7; number <= 24; ++number) {
+        const auto* label = window->findChild<QLabel*>(QStringLiteral("Label%1").arg(number));
+        ASSERT_NE(label, nullptr) << number;
+        EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->contentsRect().width())
+            << "Label" << number << " cuts " << label->text().toStdString();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Sides, LongValueTexts,
+                         ::testing::Values(LongTextsCase{"fifteen_digits", "3.14159265358979"},
+                                           LongTextsCase{"small_exponent_form", "1.23456789012345E-70"},
+                                           LongTextsCase{"large_exponent_form", "8.88888888888888E+70"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(TriangleWindow, SidesTooSmallForFifteenDigitsAreReportedAsOutOfRange)
+{
+    Sides("1E-78", "1E-78", "1E-78");
+    Sides("3", "4", "5");
+    EXPECT_TRUE(window->Form_Load());
+    ASSERT_EQ(fake.dialogs.messages.size(), 1u);
+    EXPECT_EQ(fake.dialogs.messages[0].text, QStringLiteral(" 1E-78， 1E-78， 1E-78 超出计算范围！"));
+    EXPECT_EQ(fake.dialogs.messages[0].title, kErrorTitle);
+    EXPECT_EQ(Text("Label10"), QStringLiteral("6"));
+}
+
 class TriangleAgain : public TriangleWindow {
 protected:
     void SetUp() override

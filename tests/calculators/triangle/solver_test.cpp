@@ -72,6 +72,9 @@ const RefusedCase kRefused[] = {
     {"huge_sides_overflow", 1e100, 1e100, 1e100, Outcome::OutOfRange},
     {"past_heron_range", 1e80, 1e80, 1e80, Outcome::OutOfRange},
     {"tiny_sides_underflow", 1e-170, 1e-170, 1e-170, Outcome::OutOfRange},
+    // Heron's product of about 1E-312 keeps only 11 digits: the area would be wrong.
+    {"tiny_sides_lose_digits", 1e-78, 1e-78, 1e-78, Outcome::OutOfRange},
+    {"tiny_right_triangle_loses_digits", 3e-78, 4e-78, 5e-78, Outcome::OutOfRange},
     {"infinite_sides", INFINITY, INFINITY, INFINITY, Outcome::OutOfRange},
 };
 
@@ -92,6 +95,13 @@ TEST(Triangle, LargeButInRangeSidesStillSolve)
     ASSERT_EQ(result.outcome, Outcome::Solved);
     EXPECT_DOUBLE_EQ(result.solution.circumradius, 2.5e70);
     EXPECT_EQ(Present(3e70, 4e70, 5e70, result.solution).angles[2], QStringLiteral(" 90") + kDegree);
+}
+
+TEST(Triangle, SmallButInRangeSidesStillSolveToTheLastDigit)
+{
+    const Result result = Solve(3e-70, 4e-70, 5e-70);
+    ASSERT_EQ(result.outcome, Outcome::Solved);
+    EXPECT_EQ(Present(3e-70, 4e-70, 5e-70, result.solution).area, QStringLiteral("6E-140"));
 }
 
 TEST(Triangle, VeryFlatTrianglesShowFiniteAnglesSummingToAStraightAngle)
