@@ -1,6 +1,7 @@
 #include "tools/numberguess.h"
 
 #include "common/colour.h"
+#include "common/optionbutton.h"
 #include "common/fonts.h"
 #include "common/numbers.h"
 #include "common/placement.h"
@@ -154,9 +155,9 @@ void NumberguessForm::BuildControls()
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(1000);
 
-    connect(Option1, &QRadioButton::clicked, this, &NumberguessForm::Option1_Click);
-    connect(Option2, &QRadioButton::clicked, this, &NumberguessForm::Option2_Click);
-    connect(Option3, &QRadioButton::clicked, this, &NumberguessForm::Option3_Click);
+    OnOptionChosen(Option1, this, [this] { Option1_Click(); });
+    OnOptionChosen(Option2, this, [this] { Option2_Click(); });
+    OnOptionChosen(Option3, this, [this] { Option3_Click(); });
     connect(Text8, &QLineEdit::textChanged, this, &NumberguessForm::Text8_Change);
     connect(Text9, &QLineEdit::textChanged, this, &NumberguessForm::Text9_Change);
     connect(Command1, &QPushButton::clicked, this, &NumberguessForm::Command1_Click);

@@ -10,6 +10,8 @@
 
 #include "printing.h"
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
@@ -153,6 +155,16 @@ TEST_P(LevelButtonTest, SetsTheLevelAndGreetsInItsColour)
     EXPECT_EQ(vars.difficultyLevel, GetParam().level);
     EXPECT_EQ(Message(), GetParam().greeting);
     EXPECT_EQ(MessageColour(), Bgr(GetParam().colour));
+}
+
+TEST_P(LevelButtonTest, AScreenReadersToggleChoosesTheLevelToo)
+{
+    auto* option = Get<QRadioButton>(QStringLiteral("Option%1").arg(GetParam().level).toLatin1().constData());
+    QAccessibleActionInterface* actions = QAccessible::queryAccessibleInterface(option)->actionInterface();
+    ASSERT_NE(actions, nullptr);
+    actions->doAction(QAccessibleActionInterface::toggleAction());
+    EXPECT_EQ(vars.difficultyLevel, GetParam().level);
+    EXPECT_EQ(Message(), GetParam().greeting);
 }
 
 INSTANTIATE_TEST_SUITE_P(ThreeLevels, LevelButtonTest,
