@@ -1,5 +1,7 @@
 #include "fonts.h"
 
+#include "focusstyle.h"
+
 #include <QApplication>
 #include <QStringList>
 #include <QStyleFactory>
@@ -31,7 +33,8 @@ void InstallFontSubstitutions()
                                QStringList{QStringLiteral("Liberation Sans Narrow")} + hei);
 
     // Fusion honours the button and box colours the windows set.
-    if (auto* style = QStyleFactory::create(QStringLiteral("Fusion"))) QApplication::setStyle(style);
+    if (auto* style = QStyleFactory::create(QStringLiteral("Fusion")))
+        QApplication::setStyle(new FocusMarkStyle(style));
     QFont base(QStringLiteral("Noto Sans CJK SC"));
     base.setPointSizeF(9);
     QApplication::setFont(base);

@@ -8,7 +8,9 @@
 #include <QClipboard>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPushButton>
+#include <QStyleOption>
 #include <QRadioButton>
 #include <QToolButton>
 #include <QStatusBar>
@@ -457,4 +459,34 @@ TEST(PlaceRow, ACaptionNamesTheBoxAfterItUnlessTheBoxHasItsOwnName)
     // says so.
     EXPECT_EQ(suite::testing::UnnamedFocusableControls(&form), QStringList{QStringLiteral("Text3")});
     EXPECT_EQ(form.Tabs().Order(), (std::vector<QWidget*>{first, second, third}));
+}
+
+// Dark pixels along the row `y` of a button's face as the style paints it.
+int DarkPixelsOnRow(bool focused, int y)
+{
+    QPushButton button(QStringLiteral("Saltreve"));
+    button.resize(200, 33);
+    QStyleOptionButton option;
+    option.initFrom(&button);
+    option.text.clear();  // the caption's own dark pixels are not the mark
+    option.palette.setColor(QPalette::Button, QColor(0xC0, 0xFF, 0xC0));
+    option.palette.setColor(QPalette::ButtonText, Qt::black);
+    option.state = QStyle::State_Enabled | QStyle::State_Raised;
+    if (focused) option.state |= QStyle::State_HasFocus;
+    QImage image(button.size(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    QApplication::style()->drawControl(QStyle::CE_PushButton, &option, &painter, &button);
+    painter.end();
+    int dark = 0;
+    for (int x = 0; x < image.width(); ++x)
+        if (qGray(image.pixel(x, y)) < 64) ++dark;
+    return dark;
+}
+
+TEST(FocusMark, TheFocusedButtonIsFramedInItsTextColourOnAnyFace)
+{
+    // The learner finds the focus on a light-green face at a glance.
+    EXPECT_EQ(DarkPixelsOnRow(false, 4), 0);
+    EXPECT_GT(DarkPixelsOnRow(true, 4), 40);
 }
