@@ -1,6 +1,8 @@
 // Brenvale: mental-arithmetic drills with a main menu, start-up tips and help windows.
 #include "common/fonts.h"
+#include "common/qtcueplayer.h"
 #include "common/qtplatform.h"
+#include "shell/firstpaint.h"
 #include "shell/mainform.h"
 
 #include <QApplication>
@@ -14,7 +16,10 @@ int main(int argc, char** argv)
     // all hidden for a moment while one hands over to the next.
     QApplication::setQuitOnLastWindowClosed(false);
     suite::InstallFontSubstitutions();
-    suite::QtPlatformParts parts(QStringLiteral("Quorrin"));
+    suite::QtCuePlayer cues;
+    suite::QtPlatformParts parts(QStringLiteral("Quorrin"), &cues);
+    // The start-up cue loads when it is played; the other cues wait for the first window.
+    suite::shell::AfterFirstPaint(&cues, [&cues] { cues.LoadAll(); });
     suite::shell::MainForm mainMenu(parts.platform);
     mainMenu.Start();
     return QApplication::exec();
