@@ -4,6 +4,7 @@
 #include "common/fonts.h"
 #include "common/random.h"
 #include "common/twips.h"
+#include "shell/firstpaint.h"
 #include "shell/pictures.h"
 #include "shell/shelltexts.h"
 #include "shell/tipspreference.h"
@@ -46,15 +47,21 @@ MainForm::MainForm(Platform& platform)
 {
     setObjectName(QStringLiteral("Main"));
     setWindowTitle(Utf8(text::kMainCaption));
-    setWindowIcon(BrenvaleIcon());
     SetNoMaximize();
     SetClientSizeTwips(10005, 8280);
+}
+
+MainForm::~MainForm() = default;
+
+void MainForm::EnsureBuilt()
+{
+    if (built_) return;
+    built_ = true;
+    setWindowIcon(BrenvaleIcon());
     BuildControls();
     BuildMenus();
     CenterOnScreen();
 }
-
-MainForm::~MainForm() = default;
 
 void MainForm::BuildControls()
 {
@@ -181,7 +188,13 @@ void MainForm::BuildMenus()
 void MainForm::Start()
 {
     Form_Load();
-    if (!hiddenByLoad_) ShowMain();
+    if (!hiddenByLoad_) {
+        ShowMain();
+        return;
+    }
+    // The tips window goes first; the menu's pictures and controls are made once it is on
+    // screen, or earlier when the menu is asked for.
+    AfterFirstPaint(this, [this] { EnsureBuilt(); });
 }
 
 void MainForm::Form_Load()
@@ -207,6 +220,7 @@ void MainForm::Form_Load()
 
 void MainForm::ShowMain()
 {
+    EnsureBuilt();
     show();
     raise();
     activateWindow();
@@ -277,8 +291,10 @@ void MainForm::closeEvent(QCloseEvent* event)
     // Closed through the title bar: leave as "再见" does, so no hidden window keeps the
     // program alive.
     platform_.cues.PlayCue(QString::fromLatin1(text::kCueChimes));
-    Timer2->stop();
-    Timer3->stop();
+    if (built_) {
+        Timer2->stop();
+        Timer3->stop();
+    }
     exiting_ = true;
     Form::closeEvent(event);
     platform_.program.EndProgram();
