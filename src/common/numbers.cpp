@@ -1,6 +1,5 @@
 #include "numbers.h"
 
-#include <QRegularExpression>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -78,11 +77,38 @@ double ReadNumber(const QString& text)
 
 std::optional<double> WholeTextNumber(const QString& text)
 {
-    static const QRegularExpression whole(
-        QStringLiteral("^[ \\t]*([+-]?(?:[0-9]+\\.?[0-9]*|\\.[0-9]+)(?:[EeDd][+-]?[0-9]+)?)[ \\t]*$"));
-    const QRegularExpressionMatch m = whole.match(text);
-    if (!m.hasMatch()) return std::nullopt;
-    QByteArray latin = m.captured(1).toLatin1();
+    // Scanned by hand rather than with a regular expression: compiling one costs a program
+    // half a megabyte and a millisecond before its first window. The whole text is
+    // [ \t]* [+-]? (digits [.] digits* | . digits) ([EeDd] [+-]? digits)? [ \t]*, and may
+    // close with one line feed.
+    const qsizetype n = text.size();
+    qsizetype i = 0;
+    auto isDigit = [&](qsizetype at) { return at < n && text[at] >= '0' && text[at] <= '9'; };
+    auto skipDigits = [&] {
+        const qsizetype from = i;
+        while (isDigit(i)) ++i;
+        return i > from;
+    };
+    while (i < n && (text[i] == ' ' || text[i] == '\t')) ++i;
+    const qsizetype begin = i;
+    if (i < n && (text[i] == '+' || text[i] == '-')) ++i;
+    const bool wholePart = skipDigits();
+    bool fraction = false;
+    if (i < n && text[i] == '.') {
+        ++i;
+        fraction = skipDigits();
+    }
+    if (!wholePart && !fraction) return std::nullopt;
+    if (i < n && (text[i] == 'E' || text[i] == 'e' || text[i] == 'D' || text[i] == 'd')) {
+        ++i;
+        if (i < n && (text[i] == '+' || text[i] == '-')) ++i;
+        if (!skipDigits()) return std::nullopt;
+    }
+    const qsizetype end = i;
+    while (i < n && (text[i] == ' ' || text[i] == '\t')) ++i;
+    if (i < n && text[i] == '\n' && i + 1 == n) ++i;
+    if (i != n) return std::nullopt;
+    QByteArray latin = text.mid(begin, end - begin).toLatin1();
     latin.replace('d', 'E').replace('D', 'E');
     const double value = std::strtod(latin.constData(), nullptr);
     if (!std::isfinite(value)) return std::nullopt;

@@ -32,6 +32,11 @@ TEST(WholeTextNumber, AcceptsOnlyANumberAsAWhole)
         {"12", true, 12},   {" 12 ", true, 12}, {"-1.5", true, -1.5}, {"1E3", true, 1000},
         {".5", true, 0.5},  {"5.", true, 5},    {"", false, 0},       {"？", false, 0},
         {"12a", false, 0},  {"1 2", false, 0},  {"-", false, 0},      {"1e999", false, 0},
+        // Signs, exponents, tabs and one closing line feed.
+        {"+.5", true, 0.5},     {"\t-12\t", true, -12}, {"1d2", true, 100},  {"2.5e-1", true, 0.25},
+        {"1E+2", true, 100},    {"12\n", true, 12},     {"12 \n", true, 12}, {"1E", false, 0},
+        {"1e+", false, 0},      {".", false, 0},         {"+", false, 0},     {"12\n\n", false, 0},
+        {"\n12", false, 0},     {"12\r\n", false, 0},   {"1.2.3", false, 0}, {"--1", false, 0},
     };
     for (const auto& c : cases) {
         const auto got = WholeTextNumber(QString::fromUtf8(c.text));
