@@ -5,7 +5,7 @@ set -euo pipefail
 
 PACKAGES=(
   cmake g++ make pkg-config
-  qt6-base-dev qt6-multimedia-dev libgl-dev
+  qt6-base-dev qt6-multimedia-dev libgl-dev libfontconfig-dev
   libgtest-dev
   fonts-arphic-ukai fonts-arphic-uming fonts-noto-cjk fonts-wqy-zenhei
 )

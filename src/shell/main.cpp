@@ -1,5 +1,6 @@
 // Brenvale: mental-arithmetic drills with a main menu, start-up tips and help windows.
 #include "common/fonts.h"
+#include "common/fontwarmup.h"
 #include "common/qtcueplayer.h"
 #include "common/qtplatform.h"
 #include "shell/firstpaint.h"
@@ -9,7 +10,9 @@
 
 int main(int argc, char** argv)
 {
+    suite::FontconfigWarmup fontconfig;
     QApplication app(argc, argv);
+    fontconfig.Wait();
     QApplication::setApplicationName(QStringLiteral("Brenvale"));
     QApplication::setApplicationVersion(QStringLiteral(SUITE_VERSION));
     // The program ends only through the main menu's exit, never because its windows are
