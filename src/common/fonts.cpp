@@ -1,8 +1,9 @@
 #include "fonts.h"
 
+#include "suitestyle.h"
+
 #include <QApplication>
 #include <QStringList>
-#include <QStyleFactory>
 
 namespace suite {
 
@@ -26,8 +27,7 @@ void InstallFontSubstitutions()
     QFont::insertSubstitutions(QStringLiteral("华文彩云"), boldHei);
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), hei);
 
-    // Fusion honours the button and box colours the windows set.
-    if (auto* style = QStyleFactory::create(QStringLiteral("Fusion"))) QApplication::setStyle(style);
+    QApplication::setStyle(new SuiteStyle);
     QFont base(QStringLiteral("Noto Sans CJK SC"));
     base.setPointSizeF(9);
     QApplication::setFont(base);
