@@ -57,16 +57,18 @@ void MainForm::EnsureBuilt()
 {
     if (built_) return;
     built_ = true;
+    // The background, the largest picture, is drawn on a thread of its own meanwhile.
+    std::future<QImage> background = DrawBackgroundPicture(TwipsSize(10005, 8280));
     setWindowIcon(BrenvaleIcon());
-    BuildControls();
+    BuildControls(background.get());
     BuildMenus();
     CenterOnScreen();
 }
 
-void MainForm::BuildControls()
+void MainForm::BuildControls(const QImage& backgroundPicture)
 {
     QPalette background = Client()->palette();
-    background.setBrush(QPalette::Window, QBrush(BackgroundPicture(TwipsSize(10005, 8280))));
+    background.setBrush(QPalette::Window, QBrush(QPixmap::fromImage(backgroundPicture)));
     Client()->setPalette(background);
     Client()->setAutoFillBackground(true);
 

@@ -7,9 +7,10 @@
 
 namespace suite::shell {
 
-QPixmap BackgroundPicture(const QSize& size)
+namespace {
+QImage BackgroundImage(const QSize& size, QImage::Format format)
 {
-    QPixmap picture(size);
+    QImage picture(size, format);
     QPainter p(&picture);
     p.setRenderHint(QPainter::Antialiasing);
     QLinearGradient sky(0, 0, size.width(), size.height());
@@ -38,6 +39,14 @@ QPixmap BackgroundPicture(const QSize& size)
         p.drawEllipse(centre, d.r * scale, d.r * scale);
     }
     return picture;
+}
+}  // namespace
+
+std::future<QImage> DrawBackgroundPicture(const QSize& size)
+{
+    // A pixmap can only be made on the GUI thread; an image of its format paints the same.
+    const QImage::Format format = QPixmap(1, 1).toImage().format();
+    return std::async(std::launch::async, [size, format] { return BackgroundImage(size, format); });
 }
 
 QPixmap ButtonPicture(const QString& sign, const QColor& colour, int size)
