@@ -1,7 +1,7 @@
 #pragma once
 // The production platform on Qt: QMessageBox and QInputDialog, QProcess::startDetached,
 // QSettings. The QSoundEffect cue player is Brenvale's alone: declared in qtcueplayer.h and
-// built in suite_cues, which only Brenvale links.
+// built in suite_cues, which only Brenvale's sound module links.
 
 #include "platform.h"
 #include "qtcueplayer.h"
@@ -14,7 +14,7 @@ class QWidget;
 
 namespace suite {
 
-// The calculators play no cue.
+// A program without a cue player plays no cue: the calculators.
 class NoCues final : public CuePlayer {
 public:
     void PlayCue(const QString&) override {}
