@@ -57,21 +57,20 @@ void MainForm::EnsureBuilt()
 {
     if (built_) return;
     built_ = true;
-    // The background, the largest picture, is drawn on a thread of its own meanwhile.
-    std::future<QImage> background = DrawBackgroundPicture(TwipsSize(10005, 8280));
-    setWindowIcon(BrenvaleIcon());
-    BuildControls(background.get());
+    MainMenuPictures pictures(TwipsSize(10005, 8280));
+    BuildControls();
     BuildMenus();
+    // Taken last, so they are drawn while the controls are made.
+    QPalette background = Client()->palette();
+    background.setBrush(QPalette::Window, QBrush(pictures.Background()));
+    Client()->setPalette(background);
+    Client()->setAutoFillBackground(true);
+    setWindowIcon(pictures.Icon());
     CenterOnScreen();
 }
 
-void MainForm::BuildControls(const QImage& backgroundPicture)
+void MainForm::BuildControls()
 {
-    QPalette background = Client()->palette();
-    background.setBrush(QPalette::Window, QBrush(QPixmap::fromImage(backgroundPicture)));
-    Client()->setPalette(background);
-    Client()->setAutoFillBackground(true);
-
     const QString xingkai = Utf8(text::kFaceXingkai);
     auto makeButton = [&](const char* name, const char* caption, QRect place, double points,
                           const QString& sign, QColor signColour) {

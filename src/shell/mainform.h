@@ -11,7 +11,6 @@
 #include "shell/kaishi.h"
 #include "shell/textwindows.h"
 
-#include <QImage>
 #include <memory>
 
 class QAbstractButton;
@@ -64,7 +63,7 @@ private:
     // The window's icon, controls and menus, made on first need: at once when the menu shows
     // first, after the tips window's first paint when that shows first.
     void EnsureBuilt();
-    void BuildControls(const QImage& backgroundPicture);
+    void BuildControls();
     void BuildMenus();
     void Form_Load();
     void OpenDrill(drill::DrillKind kind);
