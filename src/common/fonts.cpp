@@ -1,10 +1,9 @@
 #include "fonts.h"
 
-#include "focusstyle.h"
+#include "suitestyle.h"
 
 #include <QApplication>
 #include <QStringList>
-#include <QStyleFactory>
 
 namespace suite {
 
@@ -32,9 +31,7 @@ void InstallFontSubstitutions()
     QFont::insertSubstitutions(QStringLiteral("Arial Narrow"),
                                QStringList{QStringLiteral("Liberation Sans Narrow")} + hei);
 
-    // Fusion honours the button and box colours the windows set.
-    if (auto* style = QStyleFactory::create(QStringLiteral("Fusion")))
-        QApplication::setStyle(new FocusMarkStyle(style));
+    QApplication::setStyle(new SuiteStyle);
     QFont base(QStringLiteral("Noto Sans CJK SC"));
     base.setPointSizeF(9);
     QApplication::setFont(base);

@@ -1,6 +1,5 @@
 #include "numbers.h"
 
-#include <QRegularExpression>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -114,16 +113,39 @@ double ReadNumber(const QString& text)
 
 std::optional<double> WholeTextNumber(const QString& text)
 {
-    static const QRegularExpression whole(QStringLiteral(
-        "^[ \\t]*([+-]?)(?=\\.?[0-9])([0-9]*)(?:\\.([0-9]*))?(?:[EeDd]([+-]?)([0-9]+))?[ \\t]*$"));
-    const QRegularExpressionMatch m = whole.match(text);
-    if (!m.hasMatch()) return std::nullopt;
+    // Scanned by hand rather than with a regular expression: compiling one costs a program
+    // half a megabyte and a millisecond before its first window. The whole text is
+    // [ \t]* [+-]? (digits [.] digits* | . digits) ([EeDd] [+-]? digits)? [ \t]*, and may
+    // close with one line feed.
+    const qsizetype n = text.size();
+    qsizetype i = 0;
+    auto isDigit = [&](qsizetype at) { return at < n && text[at] >= '0' && text[at] <= '9'; };
+    auto takeDigits = [&](std::string& into) {
+        const qsizetype from = i;
+        while (isDigit(i)) into.push_back(char(text[i++].unicode()));
+        return i > from;
+    };
     DecimalParts parts;
-    parts.negative = m.captured(1) == QLatin1String("-");
-    parts.whole = m.captured(2).toStdString();
-    parts.fraction = m.captured(3).toStdString();
-    for (const QChar digit : m.captured(5)) AddExponentDigit(parts.exponent, digit);
-    if (m.captured(4) == QLatin1String("-")) parts.exponent = -parts.exponent;
+    while (i < n && (text[i] == ' ' || text[i] == '\t')) ++i;
+    if (i < n && (text[i] == '+' || text[i] == '-')) parts.negative = text[i++] == '-';
+    const bool wholePart = takeDigits(parts.whole);
+    bool fraction = false;
+    if (i < n && text[i] == '.') {
+        ++i;
+        fraction = takeDigits(parts.fraction);
+    }
+    if (!wholePart && !fraction) return std::nullopt;
+    if (i < n && (text[i] == 'E' || text[i] == 'e' || text[i] == 'D' || text[i] == 'd')) {
+        ++i;
+        bool negativeExponent = false;
+        if (i < n && (text[i] == '+' || text[i] == '-')) negativeExponent = text[i++] == '-';
+        if (!isDigit(i)) return std::nullopt;
+        while (isDigit(i)) AddExponentDigit(parts.exponent, text[i++]);
+        if (negativeExponent) parts.exponent = -parts.exponent;
+    }
+    while (i < n && (text[i] == ' ' || text[i] == '\t')) ++i;
+    if (i < n && text[i] == '\n' && i + 1 == n) ++i;
+    if (i != n) return std::nullopt;
     const double value = ToDouble(parts);
     if (!std::isfinite(value)) return std::nullopt;
     return value;

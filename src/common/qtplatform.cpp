@@ -8,11 +8,9 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QSettings>
-#include <QSoundEffect>
 #include <QStandardPaths>
 #include <QThread>
 #include <QTimer>
-#include <QUrl>
 #include <QWidget>
 #include <cstdlib>
 
@@ -22,35 +20,6 @@ namespace {
 constexpr char kStartStateVariable[] = "SUITE_START_STATE";
 constexpr char kMinimized[] = "minimized";
 }  // namespace
-
-QtCuePlayer::QtCuePlayer(QObject* parent) : QObject(parent)
-{
-    // Load every cue up front, so the first play of each starts at once.
-    const QDir sounds(QDir::current().absoluteFilePath(QStringLiteral("sound")));
-    for (const QString& name : sounds.entryList({QStringLiteral("*.wav")}, QDir::Files))
-        Load(QStringLiteral("sound\\") + name);
-}
-
-QtCuePlayer::~QtCuePlayer() = default;
-
-QSoundEffect* QtCuePlayer::Load(const QString& relativePath)
-{
-    const QString file = QDir::current().absoluteFilePath(NativeRelativePath(relativePath));
-    if (QSoundEffect* effect = loaded_.value(file)) return effect;
-    if (!QFileInfo::exists(file)) return nullptr;  // not cached: a cue put there later still plays
-    auto* effect = new QSoundEffect(this);
-    effect->setSource(QUrl::fromLocalFile(file));
-    loaded_.insert(file, effect);
-    return effect;
-}
-
-void QtCuePlayer::PlayCue(const QString& relativePath)
-{
-    if (QSoundEffect* effect = Load(relativePath)) {
-        effect->stop();
-        effect->play();
-    }
-}
 
 MsgAnswer QtDialogs::ShowMessageBox(const QString& text, MsgButtons buttons, MsgIcon icon,
                                 const QString& title)
@@ -141,9 +110,9 @@ void QtProgramControl::EndProgram()
     std::exit(0);
 }
 
-QtPlatformParts::QtPlatformParts(const QString& appTitle)
+QtPlatformParts::QtPlatformParts(const QString& appTitle, CuePlayer* cuePlayer)
     : dialogs(appTitle),
-      platform{appTitle, cues, dialogs, random, launcher, settings, program}
+      platform{appTitle, cuePlayer ? *cuePlayer : noCues, dialogs, random, launcher, settings, program}
 {
 }
 

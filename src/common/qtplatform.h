@@ -1,28 +1,23 @@
 #pragma once
-// The production platform on Qt: QSoundEffect cues, QMessageBox and QInputDialog,
-// QProcess::startDetached, QSettings.
+// The production platform on Qt: QMessageBox and QInputDialog, QProcess::startDetached,
+// QSettings. The QSoundEffect cue player is Brenvale's alone: declared in qtcueplayer.h and
+// built in suite_cues, which only Brenvale's sound module links.
 
 #include "platform.h"
+#include "qtcueplayer.h"
 #include "random.h"
 
-#include <QHash>
 #include <QObject>
 #include <memory>
 
-class QSoundEffect;
 class QWidget;
 
 namespace suite {
 
-class QtCuePlayer final : public QObject, public CuePlayer {
+// A program without a cue player plays no cue: the calculators.
+class NoCues final : public CuePlayer {
 public:
-    explicit QtCuePlayer(QObject* parent = nullptr);
-    ~QtCuePlayer() override;
-    void PlayCue(const QString& relativePath) override;
-
-private:
-    QSoundEffect* Load(const QString& relativePath);
-    QHash<QString, QSoundEffect*> loaded_;
+    void PlayCue(const QString&) override {}
 };
 
 class QtDialogs final : public Dialogs {
@@ -57,10 +52,11 @@ public:
     void EndProgram() override;
 };
 
-// Everything a program needs, owned for the program's lifetime.
+// Everything a program needs, owned for the program's lifetime. A program with sound passes
+// its cue player; without one the program is silent.
 struct QtPlatformParts {
-    explicit QtPlatformParts(const QString& appTitle);
-    QtCuePlayer cues;
+    explicit QtPlatformParts(const QString& appTitle, CuePlayer* cuePlayer = nullptr);
+    NoCues noCues;
     QtDialogs dialogs;
     ClockRandomSource random;
     QtLauncher launcher;

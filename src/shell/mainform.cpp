@@ -4,6 +4,7 @@
 #include "common/fonts.h"
 #include "common/random.h"
 #include "common/twips.h"
+#include "shell/firstpaint.h"
 #include "shell/pictures.h"
 #include "shell/shelltexts.h"
 #include "shell/tipspreference.h"
@@ -47,23 +48,30 @@ MainForm::MainForm(Platform& platform)
 {
     setObjectName(QStringLiteral("Main"));
     setWindowTitle(Utf8(text::kMainCaption));
-    setWindowIcon(BrenvaleIcon());
     SetNoMaximize();
     SetClientSizeTwips(10005, 8280);
-    BuildControls();
-    BuildMenus();
-    CenterOnScreen();
 }
 
 MainForm::~MainForm() = default;
 
-void MainForm::BuildControls()
+void MainForm::EnsureBuilt()
 {
+    if (built_) return;
+    built_ = true;
+    MainMenuPictures pictures(TwipsSize(10005, 8280));
+    BuildControls();
+    BuildMenus();
+    // Taken last, so they are drawn while the controls are made.
     QPalette background = Client()->palette();
-    background.setBrush(QPalette::Window, QBrush(BackgroundPicture(TwipsSize(10005, 8280))));
+    background.setBrush(QPalette::Window, QBrush(pictures.Background()));
     Client()->setPalette(background);
     Client()->setAutoFillBackground(true);
+    setWindowIcon(pictures.Icon());
+    CenterOnScreen();
+}
 
+void MainForm::BuildControls()
+{
     const QString xingkai = Utf8(text::kFaceXingkai);
     auto makeButton = [&](const char* name, const char* caption, QRect place, double points,
                           const QString& sign, QColor signColour) {
@@ -183,7 +191,13 @@ void MainForm::BuildMenus()
 void MainForm::Start()
 {
     Form_Load();
-    if (!hiddenByLoad_) ShowMain();
+    if (!hiddenByLoad_) {
+        ShowMain();
+        return;
+    }
+    // The tips window goes first; the menu's pictures and controls are made once it is on
+    // screen, or earlier when the menu is asked for.
+    AfterFirstPaint(this, [this] { EnsureBuilt(); });
 }
 
 void MainForm::Form_Load()
@@ -209,6 +223,7 @@ void MainForm::Form_Load()
 
 void MainForm::ShowMain()
 {
+    EnsureBuilt();
     show();
     raise();
     activateWindow();
@@ -286,8 +301,10 @@ void MainForm::closeEvent(QCloseEvent* event)
     // Closed through the title bar: leave as "再见" does, so no hidden window keeps the
     // program alive.
     platform_.cues.PlayCue(QString::fromLatin1(text::kCueChimes));
-    Timer2->stop();
-    Timer3->stop();
+    if (built_) {
+        Timer2->stop();
+        Timer3->stop();
+    }
     exiting_ = true;
     Form::closeEvent(event);
     platform_.program.EndProgram();

@@ -64,6 +64,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // The window's icon, controls and menus, made on first need: at once when the menu shows
+    // first, after the tips window's first paint when that shows first.
+    void EnsureBuilt();
     void BuildControls();
     void BuildMenus();
     void Form_Load();
@@ -78,6 +81,7 @@ private:
     FormSlot<InsForm> ins_;
     FormSlot<ZaibanForm> zaiban_;
     FormSlot<WriterForm> writer_;
+    bool built_ = false;
     bool hiddenByLoad_ = false;
     bool exiting_ = false;
 

@@ -7,9 +7,22 @@
 
 namespace suite::shell {
 
-QPixmap BackgroundPicture(const QSize& size)
+namespace {
+constexpr int kIconSizes[] = {16, 32, 48};
+QColor IconColour() { return QColor(0x3A, 0x9A, 0x5B); }
+
+// The image format a pixmap of this screen paints in: an image of it paints the same, and
+// unlike a pixmap it can be painted on any thread.
+QImage::Format PixmapFormat(bool transparent)
 {
-    QPixmap picture(size);
+    QPixmap probe(1, 1);
+    if (transparent) probe.fill(Qt::transparent);
+    return probe.toImage().format();
+}
+
+QImage BackgroundImage(const QSize& size, QImage::Format format)
+{
+    QImage picture(size, format);
     QPainter p(&picture);
     p.setRenderHint(QPainter::Antialiasing);
     QLinearGradient sky(0, 0, size.width(), size.height());
@@ -40,10 +53,9 @@ QPixmap BackgroundPicture(const QSize& size)
     return picture;
 }
 
-QPixmap ButtonPicture(const QString& sign, const QColor& colour, int size)
+// Paints the badge onto a square device of `size` already filled transparent.
+void PaintBadge(QPaintDevice& picture, const QString& sign, const QColor& colour, int size)
 {
-    QPixmap picture(size, size);
-    picture.fill(Qt::transparent);
     QPainter p(&picture);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
@@ -58,15 +70,49 @@ QPixmap ButtonPicture(const QString& sign, const QColor& colour, int size)
     font.setPixelSize(sign.size() > 1 ? size * 2 / 5 : size * 3 / 5);
     p.setFont(font);
     p.setPen(Qt::white);
-    p.drawText(picture.rect(), Qt::AlignCenter, sign);
+    p.drawText(QRect(0, 0, size, size), Qt::AlignCenter, sign);
+}
+}  // namespace
+
+QPixmap ButtonPicture(const QString& sign, const QColor& colour, int size)
+{
+    QPixmap picture(size, size);
+    picture.fill(Qt::transparent);
+    PaintBadge(picture, sign, colour, size);
     return picture;
 }
 
 QIcon BrenvaleIcon()
 {
     QIcon icon;
-    for (int size : {16, 32, 48})
-        icon.addPixmap(ButtonPicture(QStringLiteral("+"), QColor(0x3A, 0x9A, 0x5B), size));
+    for (int size : kIconSizes) icon.addPixmap(ButtonPicture(QStringLiteral("+"), IconColour(), size));
+    return icon;
+}
+
+MainMenuPictures::MainMenuPictures(const QSize& backgroundSize)
+{
+    const QImage::Format opaque = PixmapFormat(false);
+    const QImage::Format transparent = PixmapFormat(true);
+    background_ = std::async(std::launch::async,
+                             [backgroundSize, opaque] { return BackgroundImage(backgroundSize, opaque); });
+    icon_ = std::async(std::launch::async, [transparent] {
+        std::vector<QImage> pictures;
+        for (int size : kIconSizes) {
+            QImage picture(size, size, transparent);
+            picture.fill(Qt::transparent);
+            PaintBadge(picture, QStringLiteral("+"), IconColour(), size);
+            pictures.push_back(picture);
+        }
+        return pictures;
+    });
+}
+
+QPixmap MainMenuPictures::Background() { return QPixmap::fromImage(background_.get()); }
+
+QIcon MainMenuPictures::Icon()
+{
+    QIcon icon;
+    for (const QImage& picture : icon_.get()) icon.addPixmap(QPixmap::fromImage(picture));
     return icon;
 }
 

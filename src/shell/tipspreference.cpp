@@ -51,11 +51,17 @@ std::optional<QString> ReadTipsMode(const QString& path)
 
 bool WriteTipsMode(const QString& value, const QString& path)
 {
+    const QByteArray bytes = WrittenForm(value);
+    // A file that already reads exactly so is left alone: Brenvale rewrites "2.71828" at
+    // every start, and a rewrite costs a sync to disk before the first window shows.
+    {
+        QFile current(path);
+        if (current.open(QIODevice::ReadOnly) && current.read(bytes.size() + 1) == bytes) return true;
+    }
     QSaveFile file(path);
     // A folder that cannot take a new file may still hold a writable preference file.
     file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly)) return false;
-    const QByteArray bytes = WrittenForm(value);
     if (file.write(bytes) != bytes.size()) {
         file.cancelWriting();
         return false;

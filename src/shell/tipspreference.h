@@ -22,6 +22,7 @@ QByteArray WrittenForm(const QString& value);
 std::optional<QString> ReadTipsMode(const QString& path = QString::fromLatin1(kPreferenceFileName));
 
 // Replaces the whole file; on failure the old file stays as it was. False when it failed.
+// A file that already holds exactly the written form is not touched.
 bool WriteTipsMode(const QString& value, const QString& path = QString::fromLatin1(kPreferenceFileName));
 
 }  // namespace suite::shell

@@ -65,6 +65,11 @@ TEST_P(NumberHelpers, WholeTextNumberAcceptsOnlyANumberAsAWhole)
         {"12a", false, 0},  {"1 2", false, 0},  {"-", false, 0},      {"1e999", false, 0},
         {"+5", true, 5},    {"1D2", true, 100}, {"-2.5e-1", true, -0.25}, {"1e-400", true, 0},
         {".", false, 0},    {"2,5", false, 0},  {"-1e999", false, 0},
+        // Signs, exponents, tabs and one closing line feed.
+        {"+.5", true, 0.5},     {"\t-12\t", true, -12}, {"1d2", true, 100},  {"2.5e-1", true, 0.25},
+        {"1E+2", true, 100},    {"12\n", true, 12},     {"12 \n", true, 12}, {"1E", false, 0},
+        {"1e+", false, 0},      {".", false, 0},         {"+", false, 0},     {"12\n\n", false, 0},
+        {"\n12", false, 0},     {"12\r\n", false, 0},   {"1.2.3", false, 0}, {"--1", false, 0},
     };
     for (const auto& c : cases) {
         const auto got = WholeTextNumber(QString::fromUtf8(c.text));

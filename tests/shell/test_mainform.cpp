@@ -160,6 +160,19 @@ TEST_F(ShellTest, FreshMainHasItsCaptionsAndDesignTabOrder)
     EXPECT_EQ(main.Tabs().Order(), order);
 }
 
+TEST_F(ShellTest, MainIsBackedByItsPaintedPictureAndCarriesItsIcon)
+{
+    MainForm& main = Start();
+    const QWidget* client = Control<QWidget>(&main, "client");
+    const QPixmap picture = client->palette().brush(QPalette::Window).texture();
+    ASSERT_EQ(picture.size(), client->size());
+    const QImage image = picture.toImage();
+    // The sky runs from pale blue at the top left to a deeper blue at the bottom right.
+    EXPECT_NE(image.pixel(1, 1), image.pixel(image.width() - 2, image.height() - 2));
+    EXPECT_TRUE(client->autoFillBackground());
+    EXPECT_EQ(main.windowIcon().availableSizes(), (QList<QSize>{{16, 16}, {32, 32}, {48, 48}}));
+}
+
 // ---- openers ----
 
 TEST_F(ShellTest, EachDrillButtonOpensItsWindowAndHidesMain)

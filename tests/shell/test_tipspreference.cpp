@@ -2,6 +2,8 @@
 
 #include "workingdir.h"
 
+#include <QDateTime>
+#include <QFileInfo>
 #include <gtest/gtest.h>
 
 using namespace suite::shell;
@@ -75,6 +77,35 @@ TEST_F(PreferenceFileTest, WriteReplacesLongerContentWhole)
     PutPreference("\"3.1416\"\r\nsome older second line that must go\r\n");
     ASSERT_TRUE(WriteTipsMode(QStringLiteral("0")));
     EXPECT_EQ(PreferenceBytes(), QByteArray("\"0\"\r\n"));
+}
+
+TEST_F(PreferenceFileTest, OnlyAFileThatDiffersFromTheWrittenFormIsRewritten)
+{
+    const struct {
+        const char* name;
+        QByteArray stored;
+        const char* value;
+        bool rewritten;
+    } cases[] = {
+        {"same value as written", "\"2.71828\"\r\n", "2.71828", false},
+        {"same value bare", "2.71828", "2.71828", true},
+        {"same value then more", "\"0\"\r\nmore\r\n", "0", true},
+        {"other value", "\"0\"\r\n", "3.1416", true},
+    };
+    const QDateTime longAgo(QDate(2001, 2, 3), QTime(4, 5, 6));
+    const QString name = QString::fromLatin1(kPreferenceFileName);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        PutPreference(c.stored);
+        {
+            QFile file(name);
+            ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+            ASSERT_TRUE(file.setFileTime(longAgo, QFileDevice::FileModificationTime));
+        }
+        ASSERT_TRUE(WriteTipsMode(QString::fromLatin1(c.value)));
+        EXPECT_EQ(PreferenceBytes(), WrittenForm(QString::fromLatin1(c.value)));
+        EXPECT_EQ(QFileInfo(name).lastModified() != longAgo, c.rewritten);
+    }
 }
 
 TEST_F(PreferenceFileTest, MissingOrUnreadableFileReadsAsNothing)

@@ -1,6 +1,7 @@
 #include "shellfixture.h"
 
 #include <QLabel>
+#include <QPaintEvent>
 
 namespace suite::shell::testing {
 namespace {
@@ -74,6 +75,30 @@ TEST_P(TipsButtonTest, ButtonStoresChoiceClosesTipsAndShowsMain)
 
 INSTANTIATE_TEST_SUITE_P(Buttons, TipsButtonTest, ::testing::ValuesIn(kButtonCases),
                          [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ShellTest, MenuBehindTheTipsComesWithItsControlsWhenItShows)
+{
+    for (bool tipsPaintedFirst : {true, false}) {
+        SCOPED_TRACE(tipsPaintedFirst ? "tips painted first" : "tips left at once");
+        MainForm& main = Start(kNextStart);
+        if (tipsPaintedFirst) {
+            QPaintEvent paint(main.Kaishi()->rect());
+            QCoreApplication::sendEvent(main.Kaishi(), &paint);
+            QCoreApplication::sendPostedEvents();
+            EXPECT_FALSE(main.isVisible());
+            EXPECT_NE(main.findChild<QAbstractButton*>(QStringLiteral("Command4")), nullptr);
+        }
+        Control(main.Kaishi(), "Command2")->click();
+        Flush();
+        ASSERT_TRUE(main.isVisible());
+        EXPECT_EQ(Button("Command4")->text(), QStringLiteral("加"));
+        EXPECT_EQ(Button("Command13")->text(), QStringLiteral("数学工具集锦"));
+        EXPECT_EQ(main.Tabs().Order().size(), 13u);
+        ASSERT_NE(Item("mnuFileExit"), nullptr);
+        EXPECT_TRUE(Item("mnuFileExit")->isEnabled());
+        EXPECT_FALSE(main.windowIcon().isNull());
+    }
+}
 
 TEST_F(ShellTest, ChoiceThatCannotBeSavedIsReportedAndTheLearnerGoesOn)
 {

@@ -1,6 +1,7 @@
 #include "calcshell.h"
 
 #include "common/fonts.h"
+#include "common/fontwarmup.h"
 #include "common/qtplatform.h"
 
 #include <QAction>
@@ -79,7 +80,9 @@ void StartMainWindow(const std::function<Form*()>& create)
 int RunCalculator(int& argc, char** argv, const QString& appTitle,
                   const std::function<Form*(Platform&)>& create)
 {
+    FontconfigWarmup fontconfig;
     QApplication app(argc, argv);
+    fontconfig.Wait();
     QCoreApplication::setApplicationName(appTitle);
     QCoreApplication::setApplicationVersion(QStringLiteral(SUITE_VERSION));
     InstallFontSubstitutions();

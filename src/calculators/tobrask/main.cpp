@@ -1,4 +1,5 @@
 #include "common/fonts.h"
+#include "common/fontwarmup.h"
 #include "common/qtplatform.h"
 #include "form1.h"
 
@@ -6,7 +7,9 @@
 
 int main(int argc, char** argv)
 {
+    suite::FontconfigWarmup fontconfig;
     QApplication app(argc, argv);
+    fontconfig.Wait();
     QApplication::setApplicationVersion(QStringLiteral(SUITE_VERSION));
     suite::InstallFontSubstitutions();
     suite::QtPlatformParts parts(QStringLiteral("Tobrask"));

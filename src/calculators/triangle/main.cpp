@@ -1,4 +1,5 @@
 #include "common/fonts.h"
+#include "common/fontwarmup.h"
 #include "common/qtplatform.h"
 #include "form1.h"
 #include "texts.h"
@@ -7,7 +8,9 @@
 
 int main(int argc, char** argv)
 {
+    suite::FontconfigWarmup fontconfig;
     QApplication app(argc, argv);
+    fontconfig.Wait();
     QApplication::setApplicationVersion(QStringLiteral(TRIANGLE_VERSION));
     // The prompts come and go while the window is hidden; only closing it ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
