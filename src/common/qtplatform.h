@@ -4,7 +4,6 @@
 // built in suite_cues, which only Brenvale's sound module links.
 
 #include "platform.h"
-#include "qtcueplayer.h"
 #include "random.h"
 
 #include <QObject>
