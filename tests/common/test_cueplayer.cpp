@@ -1,5 +1,6 @@
 // The production cue player on Qt Multimedia, without an audio device.
 #include "common/qtcueplayer.h"
+#include "testkit/tempworkingdir.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -11,18 +12,7 @@ using namespace suite;
 
 namespace {
 
-class CuePlayerTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(dir_.isValid());
-        old_ = QDir::currentPath();
-        QDir::setCurrent(dir_.path());
-    }
-    void TearDown() override { QDir::setCurrent(old_); }
-    QTemporaryDir dir_;
-    QString old_;
-};
+using CuePlayerTest = suite::testing::TempWorkingDirTest;
 
 TEST_F(CuePlayerTest, AMissingCueIsSilentAndCostsNoTime)
 {

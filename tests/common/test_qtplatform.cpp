@@ -1,6 +1,7 @@
 #include "common/colour.h"
 #include "common/qtplatform.h"
 #include "common/twips.h"
+#include "testkit/tempworkingdir.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -13,21 +14,7 @@
 
 using namespace suite;
 
-namespace {
-// Runs a test in an empty working directory of its own.
-class InTempDir : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(dir_.isValid());
-        old_ = QDir::currentPath();
-        QDir::setCurrent(dir_.path());
-    }
-    void TearDown() override { QDir::setCurrent(old_); }
-    QTemporaryDir dir_;
-    QString old_;
-};
-}  // namespace
+using InTempDir = suite::testing::TempWorkingDirTest;
 
 TEST(NativeRelativePath, MapsBackslashesAndExe)
 {

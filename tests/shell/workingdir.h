@@ -2,6 +2,7 @@
 // A fresh working directory for one test, as Brenvale reads and writes relative names.
 
 #include "shell/tipspreference.h"
+#include "testkit/tempworkingdir.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -11,16 +12,8 @@
 
 namespace suite::shell::testing {
 
-class WorkingDirTest : public ::testing::Test {
+class WorkingDirTest : public suite::testing::TempWorkingDirTest {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(dir_.isValid());
-        previous_ = QDir::currentPath();
-        ASSERT_TRUE(QDir::setCurrent(dir_.path()));
-    }
-    void TearDown() override { QDir::setCurrent(previous_); }
-
     static void PutPreference(const QByteArray& bytes)
     {
         QFile file(QString::fromLatin1(kPreferenceFileName));
@@ -32,10 +25,6 @@ protected:
         QFile file(QString::fromLatin1(kPreferenceFileName));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
     }
-
-private:
-    QTemporaryDir dir_;
-    QString previous_;
 };
 
 }  // namespace suite::shell::testing
