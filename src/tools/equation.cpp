@@ -233,12 +233,6 @@ void EquationForm::Tell(const QString& text, MsgIcon icon)
     platform_.dialogs.MessageBox(text, MsgButtons::Ok, icon);
 }
 
-void EquationForm::WriteResult(TextBox* box, const QString& text)
-{
-    box->setText(text);
-    box->setCursorPosition(0);
-}
-
 void EquationForm::TellVerdict(Verdict verdict, const QString& right, const QString& doubtful)
 {
     switch (verdict) {
@@ -259,7 +253,7 @@ void EquationForm::Command1_Click()
     else if (s.found == Found::OutOfRange)
         Tell(kOutOfRange);
     else
-        WriteResult(Text3, FixedDecimalText(s.values[0], kLinearDecimals));
+        Text3->setText(FixedDecimalText(s.values[0], kLinearDecimals));
 }
 
 void EquationForm::Command6_Click()
@@ -299,11 +293,11 @@ void EquationForm::Command2_Click()
         Command7->setEnabled(false);
         const QString re = SignedNumberText(s.values[0]);
         const QString im = SignedNumberText(s.values[1]);
-        WriteResult(Text7, re + QStringLiteral(" +") + im + QStringLiteral(" i"));
-        WriteResult(Text8, re + QStringLiteral(" -") + im + QStringLiteral(" i"));
+        Text7->setText(re + QStringLiteral(" +") + im + QStringLiteral(" i"));
+        Text8->setText(re + QStringLiteral(" -") + im + QStringLiteral(" i"));
     } else {
-        WriteResult(Text7, FixedDecimalText(s.values[0], kQuadraticDecimals));
-        WriteResult(Text8, FixedDecimalText(s.values[1], kQuadraticDecimals));
+        Text7->setText(FixedDecimalText(s.values[0], kQuadraticDecimals));
+        Text8->setText(FixedDecimalText(s.values[1], kQuadraticDecimals));
     }
 }
 
@@ -331,7 +325,7 @@ void EquationForm::Command3_Click()
     if (s.found == Found::OutOfRange)
         Tell(kOutOfRange);
     else
-        WriteResult(Text12, Joined(s.values, kCubicDecimals));
+        Text12->setText(Joined(s.values, kCubicDecimals));
 }
 
 void EquationForm::Command8_Click()
@@ -384,10 +378,10 @@ void EquationForm::Command4_Click()
     Command5->setEnabled(true);
     const Solution s = SolveSystem(SystemRows());
     if (RefuseSystem(s.found, false)) return;
-    WriteResult(Text22, FixedDecimalText(s.values[0], kSystemDecimals));
-    WriteResult(Text23, FixedDecimalText(s.values[1], kSystemDecimals));
+    Text22->setText(FixedDecimalText(s.values[0], kSystemDecimals));
+    Text23->setText(FixedDecimalText(s.values[1], kSystemDecimals));
     if (s.values.size() == 3)
-        WriteResult(Text24, FixedDecimalText(s.values[2], kSystemDecimals));
+        Text24->setText(FixedDecimalText(s.values[2], kSystemDecimals));
     else
         Text24->clear();
 }

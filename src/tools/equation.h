@@ -80,8 +80,6 @@ private:
     void BuildPanels();
     void BuildMenu();
     void Tell(const QString& text, MsgIcon icon = MsgIcon::None);
-    // Writes a result so that its first digit is in view, however long it is.
-    static void WriteResult(TextBox* box, const QString& text);
     std::array<SystemRow, 3> SystemRows() const;
     // The quadratic's a, after the refusal of a zero that goes on with a = 1.
     double QuadraticLeading();

@@ -163,14 +163,14 @@ void MathtableForm::Text1_Change()
 void MathtableForm::Command1_Click()
 {
     Maximize();
-    WriteText1(QString::fromLatin1(kPiText));
+    Text1->setText(QString::fromLatin1(kPiText));
     Command5->setVisible(true);
 }
 
 void MathtableForm::Command2_Click()
 {
     Maximize();
-    WriteText1(QString::fromLatin1(kEText));
+    Text1->setText(QString::fromLatin1(kEText));
     Command5->setVisible(true);
 }
 
@@ -190,15 +190,9 @@ void MathtableForm::Command5_Click()
 {
     Command5->setVisible(false);
     setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowFullScreen));
-    WriteText1(QString());
+    Text1->setText(QString());
 }
 
 void MathtableForm::Maximize() { setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized); }
-
-void MathtableForm::WriteText1(const QString& text)
-{
-    Text1->setText(text);
-    Text1->setCursorPosition(0);
-}
 
 }  // namespace suite::tools

@@ -53,8 +53,6 @@ public slots:
 
 private:
     void Maximize();
-    // A program write leaves the box showing the number from its first digit.
-    void WriteText1(const QString& text);
 
     Platform& platform_;
     std::function<void()> showTools_;
