@@ -75,4 +75,10 @@ QColor BackColor(const QWidget* widget)
     return widget->palette().color(QPalette::Active, IsTextBox(widget) ? QPalette::Base : QPalette::Window);
 }
 
+void SetColors(QWidget* widget, const QColor& text, const QColor& back)
+{
+    SetTextColor(widget, text);
+    SetBackColor(widget, back);
+}
+
 }  // namespace suite

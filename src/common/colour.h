@@ -34,5 +34,7 @@ void SetTextColor(QWidget* widget, const QColor& color);
 void SetBackColor(QWidget* widget, const QColor& color);
 QColor TextColor(const QWidget* widget);
 QColor BackColor(const QWidget* widget);
+// Both at once.
+void SetColors(QWidget* widget, const QColor& text, const QColor& back);
 
 }  // namespace suite

@@ -60,11 +60,7 @@ private:
     QPoint to_;
 };
 
-void Paint(QWidget* w, std::uint32_t text, std::uint32_t back)
-{
-    SetTextColor(w, BgrColor(text));
-    SetBackColor(w, BgrColor(back));
-}
+void Paint(QWidget* w, std::uint32_t text, std::uint32_t back) { SetColors(w, BgrColor(text), BgrColor(back)); }
 
 }  // namespace
 

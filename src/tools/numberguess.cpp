@@ -28,15 +28,10 @@ using namespace guesstexts;
 
 namespace {
 
-
 const QString kFace = QStringLiteral("宋体");
 constexpr int kRowHeight = 360;
 
-void Paint(QWidget* w, std::uint32_t text, const QColor& back)
-{
-    SetTextColor(w, BgrColor(text));
-    SetBackColor(w, back);
-}
+void Paint(QWidget* w, std::uint32_t text, const QColor& back) { SetColors(w, BgrColor(text), back); }
 
 QColor ButtonFace() { return SystemColor(SystemColour::ButtonFace); }
 
