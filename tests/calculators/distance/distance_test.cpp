@@ -3,7 +3,7 @@
 #include "testkit/decimalcomma.h"
 #include "testkit/accessibility.h"
 #include "testkit/fakes.h"
-#include "calculators/shell/qstring_print.h"
+#include "testkit/printing.h"
 
 #include <QAction>
 #include <QPushButton>
@@ -14,7 +14,7 @@ namespace suite::distance {
 namespace {
 
 // Parameterised cases are listed by their names.
-using suite::calc::printing::PrintTo;
+using suite::testing::printing::PrintTo;
 
 const QString kNotBothZero = QStringLiteral("A、B不能同时为0");
 const QString kTooBig = QStringLiteral("超出数值范围");

@@ -5,7 +5,7 @@
 #include "common/twips.h"
 #include "testkit/fakes.h"
 #include "testkit/accessibility.h"
-#include "calculators/shell/qstring_print.h"
+#include "testkit/printing.h"
 
 #include <QAction>
 #include <QApplication>
@@ -22,7 +22,7 @@ namespace suite::dorvix {
 namespace {
 
 // Parameterised cases are listed by their names.
-using suite::calc::printing::PrintTo;
+using suite::testing::printing::PrintTo;
 
 using testing::MemorySettings;
 

@@ -1,7 +1,7 @@
 #include "calculators/shell/calcshell.h"
 #include "calculators/shell/controls.h"
 #include "testkit/fakes.h"
-#include "calculators/shell/qstring_print.h"
+#include "testkit/printing.h"
 
 #include <QAction>
 #include <QApplication>
@@ -20,7 +20,7 @@ namespace suite::calc {
 namespace {
 
 // Parameterised cases are listed by their names.
-using suite::calc::printing::PrintTo;
+using suite::testing::printing::PrintTo;
 
 class ProbeWindow : public CalculatorShell {
 public:

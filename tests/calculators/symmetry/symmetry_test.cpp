@@ -3,7 +3,7 @@
 #include "common/colour.h"
 #include "testkit/fakes.h"
 #include "testkit/accessibility.h"
-#include "calculators/shell/qstring_print.h"
+#include "testkit/printing.h"
 
 #include <QAction>
 #include <QApplication>
@@ -18,7 +18,7 @@ namespace suite::symmetry {
 namespace {
 
 // Parameterised cases are listed by their names.
-using suite::calc::printing::PrintTo;
+using suite::testing::printing::PrintTo;
 
 const QString kNotALine = QStringLiteral("老兄！这不是直线方程！");
 const QString kOnTheLine = QStringLiteral("点在直线上！");
