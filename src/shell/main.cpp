@@ -10,6 +10,8 @@
 
 int main(int argc, char** argv)
 {
+    // Both load on threads of their own while Qt connects to the display.
+    suite::shell::SoundModuleLoad soundModule(suite::shell::SoundModuleLoad::BesideProgram());
     suite::FontconfigWarmup fontconfig;
     QApplication app(argc, argv);
     fontconfig.Wait();
@@ -19,13 +21,13 @@ int main(int argc, char** argv)
     // all hidden for a moment while one hands over to the next.
     QApplication::setQuitOnLastWindowClosed(false);
     suite::InstallFontSubstitutions();
-    suite::shell::SoundLibrary cues(suite::shell::SoundLibrary::ModulePath());
+    suite::shell::SoundLibrary cues(soundModule);
     suite::QtPlatformParts parts(QStringLiteral("Quorrin"), &cues);
     // The start-up cue loads when it is played; the other cues wait for the first window.
     suite::shell::AfterFirstPaint(&cues, [&cues] { cues.LoadAll(); });
     suite::shell::MainForm mainMenu(parts.platform);
     mainMenu.Start();
-    // The module has loaded while the window was made: the start-up cue starts as it shows.
+    // The module has loaded meanwhile: the start-up cue starts as the window shows.
     cues.Connect();
     return QApplication::exec();
 }

@@ -54,14 +54,47 @@ MainForm::MainForm(Platform& platform)
 
 MainForm::~MainForm() = default;
 
+std::vector<MainForm::MenuButton> MainForm::MenuButtons()
+{
+    auto cell = [](int row, int column) {
+        return TwipsRect(840 + column * 2820, 1080 + row * 1320, 2700, 1200);
+    };
+    const QColor warm(0xE0, 0x7A, 0x3C), cool(0x3C, 0x7E, 0xC8), green(0x3A, 0x9A, 0x5B);
+    return {
+        {&MainForm::Command4, "Command4", text::kAdd, cell(0, 0), 24, {QStringLiteral("+"), warm}},
+        {&MainForm::Command5, "Command5", text::kSubtract, cell(0, 1), 24, {QStringLiteral("\u2212"), warm}},
+        {&MainForm::Command6, "Command6", text::kMultiply, cell(0, 2), 24, {QStringLiteral("\u00D7"), warm}},
+        {&MainForm::Command7, "Command7", text::kDivide, cell(1, 0), 24, {QStringLiteral("\u00F7"), warm}},
+        {&MainForm::Command9, "Command9", text::kRoots, cell(1, 1), 21.75, {QStringLiteral("\u221A"), cool}},
+        {&MainForm::Command11, "Command11", text::kCounting, cell(1, 2), 21.75, {QStringLiteral("C"), cool}},
+        {&MainForm::Command10, "Command10", text::kFactorial, cell(2, 0), 21.75, {QStringLiteral("n!"), cool}},
+        {&MainForm::Command8, "Command8", text::kSquares, cell(2, 1), 21.75, {QStringLiteral("x\u00B2"), cool}},
+        {&MainForm::Command12, "Command12", text::kQuadratic, cell(2, 2), 15.75, {QStringLiteral("ax\u00B2"), cool}},
+        {&MainForm::Command1, "Command1", text::kRandomDrill, TwipsRect(840, 5100, 4110, 1080), 21.75,
+         {QStringLiteral("?"), green}},
+        {&MainForm::Command13, "Command13", text::kMathTools, TwipsRect(5070, 5100, 4110, 1080), 21.75, {}},
+        {&MainForm::Command2, "Command2", text::kGoodbye, TwipsRect(7080, 6600, 2100, 900), 15.75,
+         {QStringLiteral("\u2713"), green}},
+        {&MainForm::Command3, "Command3", text::kThanksHelp, TwipsRect(3600, 6600, 3000, 600), 18, {}},
+    };
+}
+
 void MainForm::EnsureBuilt()
 {
     if (built_) return;
     built_ = true;
-    MainMenuPictures pictures(TwipsSize(10005, 8280));
-    BuildControls();
+    const std::vector<MenuButton> buttons = MenuButtons();
+    std::vector<Badge> badges;
+    for (const MenuButton& button : buttons)
+        if (!button.badge.sign.isEmpty()) badges.push_back(button.badge);
+    MainMenuPictures pictures(TwipsSize(10005, 8280), badges);
+    BuildControls(buttons);
     BuildMenus();
     // Taken last, so they are drawn while the controls are made.
+    std::vector<QPixmap> drawn = pictures.Badges();
+    auto badge = drawn.begin();
+    for (const MenuButton& design : buttons)
+        if (!design.badge.sign.isEmpty()) (this->*design.control)->setIcon(QIcon(std::move(*badge++)));
     QPalette background = Client()->palette();
     background.setBrush(QPalette::Window, QBrush(pictures.Background()));
     Client()->setPalette(background);
@@ -70,32 +103,8 @@ void MainForm::EnsureBuilt()
     CenterOnScreen();
 }
 
-void MainForm::BuildControls()
+void MainForm::BuildControls(const std::vector<MenuButton>& buttons)
 {
-    const QString xingkai = Utf8(text::kFaceXingkai);
-    auto makeButton = [&](const char* name, const char* caption, QRect place, double points,
-                          const QString& sign, QColor signColour) {
-        auto* button = new QToolButton(Client());
-        button->setObjectName(QString::fromLatin1(name));
-        button->setText(Utf8(caption));
-        button->setFont(NamedFont(xingkai, points));
-        button->setGeometry(place);
-        SetBackColor(button, BgrColor(kButtonColour));
-        button->setAutoFillBackground(true);
-        if (!sign.isEmpty()) {
-            button->setIcon(QIcon(ButtonPicture(sign, signColour, 32)));
-            button->setIconSize(QSize(32, 32));
-            button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-        } else {
-            button->setToolButtonStyle(Qt::ToolButtonTextOnly);
-        }
-        return button;
-    };
-    auto cell = [](int row, int column) {
-        return TwipsRect(840 + column * 2820, 1080 + row * 1320, 2700, 1200);
-    };
-    const QColor warm(0xE0, 0x7A, 0x3C), cool(0x3C, 0x7E, 0xC8), green(0x3A, 0x9A, 0x5B);
-
     Label1 = new QLabel(Utf8(text::kGreeting), Client());
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setFont(NamedFont(Utf8(text::kFaceShuti), 18, true));
@@ -103,23 +112,24 @@ void MainForm::BuildControls()
     Label1->setAlignment(Qt::AlignCenter);
     Label1->setGeometry(TwipsRect(480, 180, 9045, 660));
 
-    Command4 = makeButton("Command4", text::kAdd, cell(0, 0), 24, QStringLiteral("+"), warm);
-    Command5 = makeButton("Command5", text::kSubtract, cell(0, 1), 24, QStringLiteral("\u2212"), warm);
-    Command6 = makeButton("Command6", text::kMultiply, cell(0, 2), 24, QStringLiteral("\u00D7"), warm);
-    Command7 = makeButton("Command7", text::kDivide, cell(1, 0), 24, QStringLiteral("\u00F7"), warm);
-    Command9 = makeButton("Command9", text::kRoots, cell(1, 1), 21.75, QStringLiteral("\u221A"), cool);
-    Command11 = makeButton("Command11", text::kCounting, cell(1, 2), 21.75, QStringLiteral("C"), cool);
-    Command10 = makeButton("Command10", text::kFactorial, cell(2, 0), 21.75, QStringLiteral("n!"), cool);
-    Command8 = makeButton("Command8", text::kSquares, cell(2, 1), 21.75, QStringLiteral("x\u00B2"), cool);
-    Command12 = makeButton("Command12", text::kQuadratic, cell(2, 2), 15.75, QStringLiteral("ax\u00B2"), cool);
-    Command1 = makeButton("Command1", text::kRandomDrill, TwipsRect(840, 5100, 4110, 1080), 21.75,
-                          QStringLiteral("?"), green);
-    Command13 = makeButton("Command13", text::kMathTools, TwipsRect(5070, 5100, 4110, 1080), 21.75,
-                           {}, {});
-    Command2 = makeButton("Command2", text::kGoodbye, TwipsRect(7080, 6600, 2100, 900), 15.75,
-                          QStringLiteral("\u2713"), green);
+    const QString xingkai = Utf8(text::kFaceXingkai);
+    for (const MenuButton& design : buttons) {
+        auto* button = new QToolButton(Client());
+        button->setObjectName(QString::fromLatin1(design.name));
+        button->setText(Utf8(design.caption));
+        button->setFont(NamedFont(xingkai, design.points));
+        button->setGeometry(design.place);
+        SetBackColor(button, BgrColor(kButtonColour));
+        button->setAutoFillBackground(true);
+        if (!design.badge.sign.isEmpty()) {
+            button->setIconSize(QSize(kBadgeSize, kBadgeSize));
+            button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        } else {
+            button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        }
+        this->*design.control = button;
+    }
     Command2->setFont(NamedFont(Utf8(text::kFaceCaiyun), 15.75, true));
-    Command3 = makeButton("Command3", text::kThanksHelp, TwipsRect(3600, 6600, 3000, 600), 18, {}, {});
     Command3->setVisible(false);
 
     Label2 = new QLabel(Utf8(text::kClosingWish), Client());

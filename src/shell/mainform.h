@@ -10,10 +10,13 @@
 #include "drill/drillwindows.h"
 #include "shell/ins.h"
 #include "shell/kaishi.h"
+#include "shell/pictures.h"
 #include "shell/textwindows.h"
 #include "tools/toolswindows.h"
 
+#include <QRect>
 #include <memory>
+#include <vector>
 
 class QAbstractButton;
 class QAction;
@@ -64,10 +67,23 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // One of the menu's buttons: where it sits, its face, and the badge drawn above its
+    // caption (none when the badge has no sign).
+    struct MenuButton {
+        QAbstractButton* MainForm::*control;
+        const char* name;
+        const char* caption;
+        QRect place;
+        double points;
+        Badge badge;
+    };
+    static std::vector<MenuButton> MenuButtons();
+
     // The window's icon, controls and menus, made on first need: at once when the menu shows
     // first, after the tips window's first paint when that shows first.
     void EnsureBuilt();
-    void BuildControls();
+    // The buttons get their badges once the pictures are drawn.
+    void BuildControls(const std::vector<MenuButton>& buttons);
     void BuildMenus();
     void Form_Load();
     void OpenDrill(drill::DrillKind kind);

@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QRadialGradient>
 #include <algorithm>
+#include <iterator>
+#include <utility>
 
 namespace suite::shell {
 
@@ -89,31 +91,61 @@ QIcon BrenvaleIcon()
     return icon;
 }
 
-MainMenuPictures::MainMenuPictures(const QSize& backgroundSize)
+MainMenuPictures::MainMenuPictures(const QSize& backgroundSize, const std::vector<Badge>& badges)
 {
     const QImage::Format opaque = PixmapFormat(false);
     const QImage::Format transparent = PixmapFormat(true);
     background_ = std::async(std::launch::async,
                              [backgroundSize, opaque] { return BackgroundImage(backgroundSize, opaque); });
-    icon_ = std::async(std::launch::async, [transparent] {
-        std::vector<QImage> pictures;
-        for (int size : kIconSizes) {
-            QImage picture(size, size, transparent);
-            picture.fill(Qt::transparent);
-            PaintBadge(picture, QStringLiteral("+"), IconColour(), size);
-            pictures.push_back(picture);
-        }
-        return pictures;
-    });
+
+    // The icon's sizes first, then the buttons' badges, shared by two threads: one thread
+    // alone would keep the menu waiting for its last badges.
+    struct Job {
+        Badge badge;
+        int size;
+    };
+    std::vector<Job> jobs;
+    for (int size : kIconSizes) jobs.push_back({{QStringLiteral("+"), IconColour()}, size});
+    for (const Badge& badge : badges) jobs.push_back({badge, kBadgeSize});
+    const auto middle = jobs.begin() + static_cast<std::ptrdiff_t>(jobs.size() / 2);
+    for (const auto& [from, to] : {std::pair{jobs.begin(), middle}, std::pair{middle, jobs.end()}}) {
+        smallParts_.push_back(std::async(std::launch::async, [transparent, part = std::vector<Job>(from, to)] {
+            std::vector<QImage> pictures;
+            for (const Job& job : part) {
+                QImage picture(job.size, job.size, transparent);
+                picture.fill(Qt::transparent);
+                PaintBadge(picture, job.badge.sign, job.badge.colour, job.size);
+                pictures.push_back(picture);
+            }
+            return pictures;
+        }));
+    }
+}
+
+const std::vector<QImage>& MainMenuPictures::SmallPictures()
+{
+    for (auto& part : smallParts_)
+        for (QImage& picture : part.get()) small_.push_back(std::move(picture));
+    smallParts_.clear();
+    return small_;
 }
 
 QPixmap MainMenuPictures::Background() { return QPixmap::fromImage(background_.get()); }
 
 QIcon MainMenuPictures::Icon()
 {
+    const std::vector<QImage>& small = SmallPictures();
     QIcon icon;
-    for (const QImage& picture : icon_.get()) icon.addPixmap(QPixmap::fromImage(picture));
+    for (size_t i = 0; i < std::size(kIconSizes); ++i) icon.addPixmap(QPixmap::fromImage(small[i]));
     return icon;
+}
+
+std::vector<QPixmap> MainMenuPictures::Badges()
+{
+    const std::vector<QImage>& small = SmallPictures();
+    std::vector<QPixmap> pixmaps;
+    for (size_t i = std::size(kIconSizes); i < small.size(); ++i) pixmaps.push_back(QPixmap::fromImage(small[i]));
+    return pixmaps;
 }
 
 }  // namespace suite::shell

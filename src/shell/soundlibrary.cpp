@@ -1,6 +1,6 @@
 #include "shell/soundlibrary.h"
 
-#include <QCoreApplication>
+#include <QFileInfo>
 
 namespace suite::shell {
 
@@ -9,32 +9,40 @@ using Factory = PreloadingCuePlayer* (*)();
 constexpr char kFactory[] = "brenvale_new_cue_player";
 }  // namespace
 
-QString SoundLibrary::ModulePath()
+QString SoundModuleLoad::BesideProgram()
 {
-    // QLibrary adds the platform's prefix and suffix (libbrenvalesound.so).
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/brenvalesound");
+    // QLibrary adds the platform's prefix and suffix (libbrenvalesound.so). The program's
+    // folder is read from the kernel, as applicationDirPath does once the application exists.
+    return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath() + QStringLiteral("/brenvalesound");
 }
 
-SoundLibrary::SoundLibrary(const QString& modulePath) : module_(modulePath)
+SoundModuleLoad::SoundModuleLoad(const QString& modulePath) : module_(modulePath)
 {
     loader_ = std::thread([this] { module_.load(); });
 }
 
-SoundLibrary::~SoundLibrary()
+SoundModuleLoad::~SoundModuleLoad()
 {
     if (loader_.joinable()) loader_.join();
-    // The player's code lives in the module, which stays loaded.
-    player_.reset();
 }
+
+std::unique_ptr<PreloadingCuePlayer> SoundModuleLoad::NewPlayer()
+{
+    if (loader_.joinable()) loader_.join();
+    if (!module_.isLoaded()) return nullptr;
+    const auto factory = reinterpret_cast<Factory>(module_.resolve(kFactory));
+    return std::unique_ptr<PreloadingCuePlayer>(factory ? factory() : nullptr);
+}
+
+SoundLibrary::SoundLibrary(SoundModuleLoad& module) : module_(module) {}
+
+SoundLibrary::~SoundLibrary() = default;
 
 void SoundLibrary::Connect()
 {
     if (connected_) return;
     connected_ = true;
-    loader_.join();
-    if (module_.isLoaded()) {
-        if (auto factory = reinterpret_cast<Factory>(module_.resolve(kFactory))) player_.reset(factory());
-    }
+    player_ = module_.NewPlayer();
     if (!player_) return;
     for (const QString& cue : waiting_) player_->PlayCue(cue);
     waiting_.clear();

@@ -1,4 +1,5 @@
 #include "shellfixture.h"
+#include "shell/pictures.h"
 
 #include <QTest>
 
@@ -171,6 +172,32 @@ TEST_F(ShellTest, MainIsBackedByItsPaintedPictureAndCarriesItsIcon)
     EXPECT_NE(image.pixel(1, 1), image.pixel(image.width() - 2, image.height() - 2));
     EXPECT_TRUE(client->autoFillBackground());
     EXPECT_EQ(main.windowIcon().availableSizes(), (QList<QSize>{{16, 16}, {32, 32}, {48, 48}}));
+}
+
+TEST_F(ShellTest, EachDrillButtonCarriesItsOwnBadge)
+{
+    // Drawn ahead on another thread, each must be the badge the GUI thread draws for it.
+    const struct {
+        const char* button;
+        const char* sign;
+        QColor colour;
+    } cases[] = {
+        {"Command4", "+", QColor(0xE0, 0x7A, 0x3C)},
+        {"Command7", "\u00F7", QColor(0xE0, 0x7A, 0x3C)},
+        {"Command11", "C", QColor(0x3C, 0x7E, 0xC8)},
+        {"Command12", "ax\u00B2", QColor(0x3C, 0x7E, 0xC8)},
+        {"Command2", "\u2713", QColor(0x3A, 0x9A, 0x5B)},
+    };
+    MainForm& main = Start();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.button);
+        const QIcon icon = Control<QAbstractButton>(&main, c.button)->icon();
+        ASSERT_FALSE(icon.isNull());
+        const QImage shown = icon.pixmap(kBadgeSize, kBadgeSize).toImage();
+        const QImage drawn = ButtonPicture(QString::fromUtf8(c.sign), c.colour, kBadgeSize).toImage();
+        EXPECT_EQ(shown, drawn);
+    }
+    EXPECT_TRUE(Control<QAbstractButton>(&main, "Command13")->icon().isNull());
 }
 
 // ---- openers ----

@@ -1,5 +1,6 @@
 #include "shell/soundlibrary.h"
 
+#include <QCoreApplication>
 #include <QLibrary>
 #include <gtest/gtest.h>
 
@@ -10,7 +11,8 @@ const QString kFakeModule = QStringLiteral(FAKE_SOUND_MODULE);
 
 TEST(SoundLibrary, CuesAskedBeforeTheModuleIsConnectedPlayInOrderThenAtOnce)
 {
-    SoundLibrary cues(kFakeModule);
+    SoundModuleLoad module(kFakeModule);
+    SoundLibrary cues(module);
     QLibrary probe(kFakeModule);
     const auto played = reinterpret_cast<const QStringList* (*)()>(probe.resolve("fake_played"));
     ASSERT_NE(played, nullptr) << probe.errorString().toStdString();
@@ -27,12 +29,19 @@ TEST(SoundLibrary, CuesAskedBeforeTheModuleIsConnectedPlayInOrderThenAtOnce)
 
 TEST(SoundLibrary, AModuleThatIsNotThereLeavesTheProgramSilent)
 {
-    SoundLibrary cues(QStringLiteral("no-such-folder/brenvalesound"));
+    SoundModuleLoad module(QStringLiteral("no-such-folder/brenvalesound"));
+    SoundLibrary cues(module);
     cues.PlayCue(QStringLiteral("sound\\1.wav"));
     cues.Connect();
     cues.PlayCue(QStringLiteral("sound\\2.wav"));
     cues.LoadAll();
     cues.Connect();
+}
+
+TEST(SoundLibrary, TheModuleIsLookedForBesideTheProgram)
+{
+    // Found before the application object exists, it must be the folder Qt reports after.
+    EXPECT_EQ(SoundModuleLoad::BesideProgram(), QCoreApplication::applicationDirPath() + QStringLiteral("/brenvalesound"));
 }
 
 }  // namespace
