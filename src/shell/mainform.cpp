@@ -172,11 +172,8 @@ void MainForm::BuildControls(const std::vector<MenuButton>& buttons)
 
 void MainForm::BuildMenus()
 {
-    auto addItem = [this](QMenu* menu, const char* name, const char* caption, QKeySequence keys) {
-        QAction* item = menu->addAction(Utf8(caption));
-        item->setObjectName(QString::fromLatin1(name));
-        item->setShortcut(keys);
-        return item;
+    auto addItem = [](QMenu* menu, const char* name, const char* caption, QKeySequence keys = {}) {
+        return AddMenuItem(menu, QString::fromLatin1(name), Utf8(caption), keys);
     };
     QMenu* mnuFile = menuBar()->addMenu(Utf8(text::kMenuControl));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
@@ -187,7 +184,7 @@ void MainForm::BuildMenus()
     QMenu* mnuAbout = menuBar()->addMenu(Utf8(text::kMenuHelp));
     mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
     mnuAboutWord = addItem(mnuAbout, "mnuAboutWord", text::kMenuInstructions, QKeySequence(Qt::CTRL | Qt::Key_H));
-    mnuAboutfre = addItem(mnuAbout, "mnuAboutfre", text::kMenuEditionNotes, QKeySequence());
+    mnuAboutfre = addItem(mnuAbout, "mnuAboutfre", text::kMenuEditionNotes);
     mnuAbout->addSeparator()->setObjectName(QStringLiteral("mnuAbout1"));
     mnuAboutMe = addItem(mnuAbout, "mnuAboutMe", text::kMenuAbout, QKeySequence(Qt::CTRL | Qt::Key_A));
 

@@ -217,13 +217,11 @@ void EquationForm::BuildMenu()
 {
     QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("控制(&C)"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuFileNew = mnuFile->addAction(QStringLiteral("重置(&N)"));
-    mnuFileNew->setObjectName(QStringLiteral("mnuFileNew"));
-    mnuFileNew->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    mnuFileNew = AddMenuItem(mnuFile, QStringLiteral("mnuFileNew"), QStringLiteral("重置(&N)"),
+                             QKeySequence(Qt::CTRL | Qt::Key_N));
     mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuFileBar0"));
-    mnuFileExit = mnuFile->addAction(QStringLiteral("返回(&X)"));
-    mnuFileExit->setObjectName(QStringLiteral("mnuFileExit"));
-    mnuFileExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
+    mnuFileExit = AddMenuItem(mnuFile, QStringLiteral("mnuFileExit"), QStringLiteral("返回(&X)"),
+                              QKeySequence(Qt::CTRL | Qt::Key_X));
     connect(mnuFileNew, &QAction::triggered, this, &EquationForm::mnuFileNew_Click);
     connect(mnuFileExit, &QAction::triggered, this, &EquationForm::mnuFileExit_Click);
 }

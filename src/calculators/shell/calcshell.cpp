@@ -12,16 +12,6 @@
 
 namespace suite::calc {
 
-namespace {
-QAction* AddItem(QMenu* menu, QObject* owner, const char* name, const QString& caption)
-{
-    auto* item = new QAction(caption, owner);
-    item->setObjectName(QString::fromLatin1(name));
-    menu->addAction(item);
-    return item;
-}
-}  // namespace
-
 CalculatorShell::CalculatorShell(Platform& platform, const QString& caption, bool withFileNew,
                                  QWidget* parent)
     : Form(parent), platform_(platform)
@@ -33,19 +23,19 @@ CalculatorShell::CalculatorShell(Platform& platform, const QString& caption, boo
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
     mnuFile->menuAction()->setObjectName(QStringLiteral("mnuFileAction"));
     if (withFileNew) {
-        QAction* mnuFileNew = AddItem(mnuFile, this, "mnuFileNew", QStringLiteral("新建(&N)"));
-        mnuFileNew->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+        QAction* mnuFileNew = AddMenuItem(mnuFile, QStringLiteral("mnuFileNew"), QStringLiteral("新建(&N)"),
+                                          QKeySequence(Qt::CTRL | Qt::Key_N));
         connect(mnuFileNew, &QAction::triggered, this, [this] { mnuFileNew_Click(); });
         QAction* bar = mnuFile->addSeparator();
         bar->setObjectName(QStringLiteral("mnuFileBar0"));
     }
-    QAction* mnuFileExit = AddItem(mnuFile, this, "mnuFileExit", QStringLiteral("退出(&X)"));
+    QAction* mnuFileExit = AddMenuItem(mnuFile, QStringLiteral("mnuFileExit"), QStringLiteral("退出(&X)"));
     connect(mnuFileExit, &QAction::triggered, this, &CalculatorShell::mnuFileExit_Click);
 
     QMenu* mnuHelp = menuBar()->addMenu(QStringLiteral("帮助(&H)"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
     mnuHelp->menuAction()->setObjectName(QStringLiteral("mnuHelpAction"));
-    QAction* mnuHelpAbout = AddItem(mnuHelp, this, "mnuHelpAbout", QStringLiteral("关于(&A) "));
+    QAction* mnuHelpAbout = AddMenuItem(mnuHelp, QStringLiteral("mnuHelpAbout"), QStringLiteral("关于(&A) "));
     connect(mnuHelpAbout, &QAction::triggered, this, [this] { mnuHelpAbout_Click(); });
 
     AddDateTimeStatusBar();
