@@ -119,7 +119,7 @@ std::optional<double> WholeTextNumber(const QString& text)
     // close with one line feed.
     const qsizetype n = text.size();
     qsizetype i = 0;
-    auto isDigit = [&](qsizetype at) { return at < n && text[at] >= '0' && text[at] <= '9'; };
+    auto isDigit = [&](qsizetype at) { return at < n && IsDigit(text[at]); };
     auto takeDigits = [&](std::string& into) {
         const qsizetype from = i;
         while (isDigit(i)) into.push_back(char(text[i++].unicode()));

@@ -26,7 +26,7 @@ frmMain::frmMain(Platform& platform, QWidget* parent)
     const int right = calc::PlacePointRow(*this, firstEnd, 720, h, {}, 0, 1000, 3, &Text3, &Text4,
                                           QStringLiteral("x2"), QStringLiteral("y2"));
     Command1 = PlaceButton(*this, QStringLiteral("Command1"), QStringLiteral("计算"),
-                                 right + 240, 690, 1000, 420);
+                           right + 240, 690, 1000, 420);
 
     PlaceLabel(Client(), QStringLiteral("点到直线的距离计算"), 240, 1380, 4000, 420)->setFont(heading);
     calc::PlacePointRow(*this, 240, 1920, h, QStringLiteral("输入已知点的坐标："), 2300, 1000, 5, &Text5, &Text6,
@@ -34,9 +34,8 @@ frmMain::frmMain(Platform& platform, QWidget* parent)
     calc::PlaceLineRow(*this, 240, 2460, h, QStringLiteral("直线方程："), QStringLiteral("=0"), 7, &Text7,
                        &Text8, &Text9);
     Command2 = PlaceButton(*this, QStringLiteral("Command2"), QStringLiteral("计算"),
-                                 right + 240, 2430, 1000, 420);
-    PlaceRow(*this, 240, 3180, h,
-                   {{QStringLiteral("d="), 450}, {QStringLiteral("Text10"), 3600, &Text10}});
+                           right + 240, 2430, 1000, 420);
+    PlaceRow(*this, 240, 3180, h, {{QStringLiteral("d="), 450}, {QStringLiteral("Text10"), 3600, &Text10}});
 
     Text10->setText(QStringLiteral("0."));
     SetTextColor(Text10, BgrColor(0x00FF00));

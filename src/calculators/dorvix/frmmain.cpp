@@ -52,16 +52,16 @@ frmMain::frmMain(Platform& platform, QWidget* parent)
         const Block& k = blocks[b];
         const auto name = [&k](int i) { return QStringLiteral("Text%1").arg(k.firstBox + i); };
         *buttons[b] = PlaceButton(*this, QString::fromLatin1(k.button), k.caption, 240,
-                                        k.top + 180, 1400, 450);
+                                  k.top + 180, 1400, 450);
         // "第", "项：" beside the boxes make sense only read together; a screen reader
         // gets the sequence and the quantity instead.
         const QString of = k.caption + QLatin1Char(' ');
         PlaceRow(*this, 1860, k.top, h,
-                       {{QStringLiteral("第"), 300}, {name(0), 900, k.boxes[0], of + QStringLiteral("第n项的n")},
-                        {QStringLiteral("项："), 780}, {name(1), 2220, k.boxes[1], of + QStringLiteral("第n项")}});
+                 {{QStringLiteral("第"), 300}, {name(0), 900, k.boxes[0], of + QStringLiteral("第n项的n")},
+                  {QStringLiteral("项："), 780}, {name(1), 2220, k.boxes[1], of + QStringLiteral("第n项")}});
         PlaceRow(*this, 1860, k.top + 450, h,
-                       {{QStringLiteral("前"), 300}, {name(2), 900, k.boxes[2], of + QStringLiteral("前n项和的n")},
-                        {QStringLiteral("项和："), 780}, {name(3), 2220, k.boxes[3], of + QStringLiteral("前n项和")}});
+                 {{QStringLiteral("前"), 300}, {name(2), 900, k.boxes[2], of + QStringLiteral("前n项和的n")},
+                  {QStringLiteral("项和："), 780}, {name(3), 2220, k.boxes[3], of + QStringLiteral("前n项和")}});
         for (TextBox** box : k.boxes) SetBackColor(*box, BgrColor(0xC0C0C0));
     }
 
@@ -74,7 +74,7 @@ frmMain::frmMain(Platform& platform, QWidget* parent)
     SetBackColor(Text12, BgrColor(0xFFFFFF));
     Tabs().Add(Text12);
     Command3 = PlaceButton(*this, QStringLiteral("Command3"), QStringLiteral("清除预览"), 4560,
-                                 5130, 1500, 420);
+                           5130, 1500, 420);
 
     connect(Command1, &QPushButton::clicked, this, &frmMain::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &frmMain::Command2_Click);

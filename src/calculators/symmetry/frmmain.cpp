@@ -29,7 +29,7 @@ frmMain::frmMain(Platform& platform, QWidget* parent)
     calc::PlacePointRow(*this, 240, 1680, h, QStringLiteral("对称点坐标为："), 2100, 1200, 6, &Text6, &Text7,
                         QStringLiteral("x'"), QStringLiteral("y'"));
     Command1 = PlaceButton(*this, QStringLiteral("Command1"), QStringLiteral("OK"), 2550,
-                                 2400, 1200, 480);
+                           2400, 1200, 480);
     connect(Command1, &QPushButton::clicked, this, &frmMain::Command1_Click);
 
     for (TextBox* result : {Text6, Text7}) {
