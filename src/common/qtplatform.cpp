@@ -1,5 +1,8 @@
 #include "qtplatform.h"
 
+#include "inifile.h"
+#include "safefile.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
@@ -7,7 +10,6 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QProcess>
-#include <QSettings>
 #include <QStandardPaths>
 #include <QThread>
 #include <QTimer>
@@ -84,18 +86,46 @@ bool QtLauncher::Start(const QString& relativePath, const QStringList& arguments
     return process.startDetached();
 }
 
+namespace {
+// A few keys per program; anything far larger is not a settings file of ours.
+constexpr qint64 kSettingsFileLimit = 1024 * 1024;
+}  // namespace
+
+QtSettingsStore::QtSettingsStore(QString folder) : folder_(std::move(folder)) {}
+
+QString QtSettingsStore::DefaultFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+}
+
+QString QtSettingsStore::FileName(const QString& app) const
+{
+    return folder_ + QStringLiteral("/mathsuite/") + app + QStringLiteral(".ini");
+}
+
 QString QtSettingsStore::Get(const QString& app, const QString& section, const QString& key,
                              const QString& defaultValue)
 {
-    QSettings s(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("mathsuite"), app);
-    return s.value(section + '/' + key, defaultValue).toString();
+    const std::optional<QByteArray> contents = ReadRegularFile(FileName(app), kSettingsFileLimit);
+    if (!contents) return defaultValue;
+    return ini::Value(*contents, section + '/' + key).value_or(defaultValue);
 }
 
 void QtSettingsStore::Save(const QString& app, const QString& section, const QString& key,
                            const QString& value)
 {
-    QSettings s(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("mathsuite"), app);
-    s.setValue(section + '/' + key, value);
+    const QString file = FileName(app);
+    std::optional<QByteArray> contents = ReadRegularFile(file, kSettingsFileLimit + 1);
+    if (!contents) {
+        // Only a name with nothing behind it starts a new file: what stands there and cannot be
+        // read (a pipe, a folder, a file closed to us) keeps its settings.
+        if (QFileInfo::exists(file)) return;
+        QDir().mkpath(QFileInfo(file).path());
+        contents.emplace();
+    }
+    // Not a settings file of ours: rewriting its start would lose the rest.
+    if (contents->size() > kSettingsFileLimit) return;
+    ReplaceFile(file, ini::WithValue(*contents, section + '/' + key, value));
 }
 
 void QtProgramControl::EndProgram()

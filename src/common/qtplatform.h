@@ -1,6 +1,6 @@
 #pragma once
 // The production platform on Qt: QMessageBox and QInputDialog, QProcess::startDetached,
-// QSettings. The QSoundEffect cue player is Brenvale's alone: declared in qtcueplayer.h and
+// QSettings' INI files. The QSoundEffect cue player is Brenvale's alone: declared in qtcueplayer.h and
 // built in suite_cues, which only Brenvale's sound module links.
 
 #include "platform.h"
@@ -38,12 +38,23 @@ public:
     bool Start(const QString& relativePath, const QStringList& arguments, StartStyle style) override;
 };
 
+// Each program's settings in the INI file where QSettings keeps them,
+// <folder>/mathsuite/<app>.ini, read and written through the suite's safe file access:
+// QSettings itself writes through a link in the file's place and waits forever on a pipe.
 class QtSettingsStore final : public SettingsStore {
 public:
+    // By default the user's configuration folder.
+    explicit QtSettingsStore(QString folder = DefaultFolder());
+    static QString DefaultFolder();
+    QString FileName(const QString& app) const;
+
     QString Get(const QString& app, const QString& section, const QString& key,
                 const QString& defaultValue) override;
     void Save(const QString& app, const QString& section, const QString& key,
               const QString& value) override;
+
+private:
+    QString folder_;
 };
 
 class QtProgramControl final : public ProgramControl {

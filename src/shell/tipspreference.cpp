@@ -1,7 +1,6 @@
 #include "shell/tipspreference.h"
 
-#include <QFile>
-#include <QSaveFile>
+#include "common/safefile.h"
 
 namespace suite::shell {
 
@@ -42,31 +41,14 @@ QByteArray WrittenForm(const QString& value)
 
 std::optional<QString> ReadTipsMode(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-    const QByteArray contents = file.read(kReadLimit);
-    if (file.error() != QFileDevice::NoError) return std::nullopt;
-    return FirstField(contents);
+    const std::optional<QByteArray> contents = ReadRegularFile(path, kReadLimit);
+    if (!contents) return std::nullopt;
+    return FirstField(*contents);
 }
 
 bool WriteTipsMode(const QString& value, const QString& path)
 {
-    const QByteArray bytes = WrittenForm(value);
-    // A file that already reads exactly so is left alone: Brenvale rewrites "2.71828" at
-    // every start, and a rewrite costs a sync to disk before the first window shows.
-    {
-        QFile current(path);
-        if (current.open(QIODevice::ReadOnly) && current.read(bytes.size() + 1) == bytes) return true;
-    }
-    QSaveFile file(path);
-    // A folder that cannot take a new file may still hold a writable preference file.
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return ReplaceFile(path, WrittenForm(value));
 }
 
 }  // namespace suite::shell

@@ -18,11 +18,12 @@ QString FirstField(const QByteArray& contents);
 // The whole file as written: the value in double quotes, then CR LF.
 QByteArray WrittenForm(const QString& value);
 
-// The value in the file, or nothing when the file is missing or cannot be read.
+// The value in the file, or nothing when the file is missing, cannot be read or is not a
+// regular file (a pipe there is never opened).
 std::optional<QString> ReadTipsMode(const QString& path = QString::fromLatin1(kPreferenceFileName));
 
-// Replaces the whole file; on failure the old file stays as it was. False when it failed.
-// A file that already holds exactly the written form is not touched.
+// Replaces the whole file as ReplaceFile does (common/safefile.h): false when it failed, and
+// then the old file stays exactly as it was. A link in its place is replaced, not followed.
 bool WriteTipsMode(const QString& value, const QString& path = QString::fromLatin1(kPreferenceFileName));
 
 }  // namespace suite::shell

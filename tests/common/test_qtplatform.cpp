@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QThread>
 #include <gtest/gtest.h>
@@ -101,8 +100,7 @@ TEST_F(LauncherTest, ABareNameIsFoundOnTheSearchPath)
 
 TEST_F(LauncherTest, SettingsRoundTripInAPrivateStore)
 {
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir_.path());
-    QtSettingsStore store;
+    QtSettingsStore store(dir_.path());
     EXPECT_EQ(store.Get("Dorvix", "Settings", "MainLeft", "1000"), "1000");
     store.Save("Dorvix", "Settings", "MainLeft", "1500");
     EXPECT_EQ(store.Get("Dorvix", "Settings", "MainLeft", "1000"), "1500");

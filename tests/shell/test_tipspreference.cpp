@@ -1,12 +1,19 @@
 #include "shell/tipspreference.h"
 
+#include "testkit/writefaults.h"
 #include "workingdir.h"
 
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 using namespace suite::shell;
+using suite::StepOutcome;
+using suite::WriteStep;
+using suite::testing::WriteFaults;
 
 namespace {
 
@@ -120,6 +127,90 @@ TEST_F(PreferenceFileTest, FailedWriteReportsFailure)
     ASSERT_TRUE(QDir().mkdir(QString::fromLatin1(kPreferenceFileName)));
     EXPECT_FALSE(WriteTipsMode(QStringLiteral("0")));
     EXPECT_FALSE(WriteTipsMode(QStringLiteral("0"), QStringLiteral("no-such-folder/Wendrake.SWC")));
+}
+
+TEST_F(PreferenceFileTest, WhatStandsInTheFilesPlaceIsReadOnlyWhenRegularAndNeverWrittenThrough)
+{
+    const QString name = QString::fromLatin1(kPreferenceFileName);
+    ASSERT_TRUE(QDir().mkdir("elsewhere"));
+    const QByteArray target = "\"3.1416\"\r\nkept\r\n";
+    {
+        QFile file("elsewhere/target");
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(target);
+    }
+    const struct {
+        const char* name;
+        const char* link;  // or a pipe
+        std::optional<QString> read;
+        bool written;
+    } cases[] = {
+        {"link to a file elsewhere", "elsewhere/target", QStringLiteral("3.1416"), true},
+        {"dangling link", "elsewhere/missing", std::nullopt, true},
+        {"pipe", nullptr, std::nullopt, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QFile::remove(name);
+        if (c.link) {
+            ASSERT_TRUE(QFile::link(QString::fromLatin1(c.link), name));
+        } else {
+            ASSERT_EQ(::mkfifo(kPreferenceFileName, 0644), 0);
+        }
+        QElapsedTimer clock;
+        clock.start();
+        EXPECT_EQ(ReadTipsMode(), c.read);
+        EXPECT_EQ(WriteTipsMode(QStringLiteral("0")), c.written);
+        EXPECT_LT(clock.elapsed(), 500);
+        if (c.written) {
+            EXPECT_EQ(PreferenceBytes(), QByteArray("\"0\"\r\n"));
+        }
+        EXPECT_EQ(QFileInfo(name).isSymLink(), false);
+        EXPECT_EQ(QDir("elsewhere").entryList(QDir::Files), QStringList{"target"});
+        QFile kept("elsewhere/target");
+        ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+        EXPECT_EQ(kept.readAll(), target);
+    }
+    QFile::remove(name);
+}
+
+TEST_F(PreferenceFileTest, AFailedWriteLeavesTheOldChoice)
+{
+    for (WriteStep step : {WriteStep::CreateTemp, WriteStep::Write, WriteStep::Sync, WriteStep::Close,
+                           WriteStep::Rename}) {
+        SCOPED_TRACE(int(step));
+        PutPreference("\"0\"\r\n");
+        const WriteFaults fullDisk{{step, StepOutcome::NoSpace}};
+        EXPECT_FALSE(WriteTipsMode(QStringLiteral("3.1416")));
+        EXPECT_EQ(PreferenceBytes(), QByteArray("\"0\"\r\n"));
+    }
+}
+
+TEST_F(PreferenceFileTest, ARewriteInPlaceCutAtAnyStepReadsAsTheOldChoiceOrTheNew)
+{
+    const char* const values[] = {"2.71828", "0", "3.1416"};
+    for (const char* before : values) {
+        for (const char* after : values) {
+            if (before == after) continue;
+            for (WriteStep step : {WriteStep::OpenInPlace, WriteStep::WriteInPlace, WriteStep::SyncInPlace,
+                                   WriteStep::Truncate, WriteStep::SyncTruncated}) {
+                SCOPED_TRACE(::testing::Message() << before << " to " << after << " cut at step " << int(step));
+                PutPreference(WrittenForm(QString::fromLatin1(before)));
+                {
+                    // The folder takes no new file, and the program dies before the step.
+                    const WriteFaults faults{{WriteStep::CreateTemp, StepOutcome::NoAccess}, {step, StepOutcome::Die}};
+                    WriteTipsMode(QString::fromLatin1(after));
+                }
+                const std::optional<QString> read = ReadTipsMode();
+                ASSERT_TRUE(read.has_value());
+                EXPECT_TRUE(*read == QString::fromLatin1(before) || *read == QString::fromLatin1(after)) << read->toStdString();
+                // The next write leaves the file in its one-line form again.
+                const WriteFaults closedFolder{{WriteStep::CreateTemp, StepOutcome::NoAccess}};
+                ASSERT_TRUE(WriteTipsMode(QString::fromLatin1(after)));
+                EXPECT_EQ(PreferenceBytes(), WrittenForm(QString::fromLatin1(after)));
+            }
+        }
+    }
 }
 
 }  // namespace

@@ -1,7 +1,14 @@
 #include "shellfixture.h"
+#include "testkit/smalldisk.h"
+#include "testkit/writefaults.h"
 
+#include <QElapsedTimer>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPaintEvent>
+
+#include <cstdio>
+#include <sys/stat.h>
 
 namespace suite::shell::testing {
 namespace {
@@ -100,19 +107,107 @@ TEST_F(ShellTest, MenuBehindTheTipsComesWithItsControlsWhenItShows)
     }
 }
 
-TEST_F(ShellTest, ChoiceThatCannotBeSavedIsReportedAndTheLearnerGoesOn)
+// The learner is told the choice will not last, and goes on to the menu.
+void ExpectNotSavedAndMainBack(MainForm& main, const suite::testing::ScriptedDialogs& dialogs)
 {
-    // A folder in the file's place: nothing can be read or written there.
-    ASSERT_TRUE(QDir().mkdir(QString::fromLatin1(kPreferenceFileName)));
-    MainForm& main = Start(std::nullopt);
-    ASSERT_NE(main.Kaishi(), nullptr);
-    Control(main.Kaishi(), "Command3")->click();
-    Flush();
-    ASSERT_EQ(fake.dialogs.messages.size(), 1u);
-    EXPECT_EQ(fake.dialogs.messages[0].icon, MsgIcon::Exclamation);
-    EXPECT_TRUE(fake.dialogs.messages[0].text.contains(QStringLiteral("Wendrake.SWC")));
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].icon, MsgIcon::Exclamation);
+    EXPECT_TRUE(dialogs.messages[0].text.contains(QStringLiteral("Wendrake.SWC")));
     EXPECT_EQ(main.Kaishi(), nullptr);
     EXPECT_TRUE(main.isVisible());
+}
+
+TEST_F(ShellTest, ChoiceThatCannotBeSavedIsReportedAndTheLearnerGoesOn)
+{
+    // A folder or a pipe in the file's place: nothing is read or written there, and the pipe
+    // holds nothing up.
+    for (bool pipe : {false, true}) {
+        SCOPED_TRACE(pipe ? "pipe" : "folder");
+        fake.dialogs.messages.clear();
+        if (pipe) {
+            ASSERT_EQ(::mkfifo(kPreferenceFileName, 0644), 0);
+        } else {
+            ASSERT_TRUE(QDir().mkdir(QString::fromLatin1(kPreferenceFileName)));
+        }
+        QElapsedTimer clock;
+        clock.start();
+        MainForm& main = Start(std::nullopt);
+        ASSERT_NE(main.Kaishi(), nullptr);
+        EXPECT_TRUE(Shown(main.Kaishi(), "Command3"));
+        Control(main.Kaishi(), "Command3")->click();
+        Flush();
+        EXPECT_LT(clock.elapsed(), 1000);
+        ExpectNotSavedAndMainBack(main, fake.dialogs);
+        EXPECT_EQ(QFileInfo(QString::fromLatin1(kPreferenceFileName)).isDir(), !pipe);
+        ::remove(kPreferenceFileName);
+    }
+}
+
+TEST_F(ShellTest, ChoiceOnAFullDiskIsReportedAndTheOldChoiceKept)
+{
+    // The disk fills at each step of the write in turn, the last of them included.
+    for (WriteStep step : {WriteStep::CreateTemp, WriteStep::Write, WriteStep::Sync, WriteStep::Close,
+                           WriteStep::Rename}) {
+        SCOPED_TRACE(int(step));
+        fake.dialogs.messages.clear();
+        MainForm& main = Start(kNextStart);
+        const suite::testing::WriteFaults fullDisk{{step, StepOutcome::NoSpace}};
+        Control(main.Kaishi(), "Command3")->click();
+        Flush();
+        ExpectNotSavedAndMainBack(main, fake.dialogs);
+        EXPECT_EQ(PreferenceBytes(), kNextStart);
+    }
+}
+
+TEST_F(ShellTest, ChoiceOnARealFullDiskIsReportedAndTheOldChoiceKept)
+{
+    const suite::testing::SmallDisk disk(dir_.filePath("disk"));
+    if (!disk.Mounted()) GTEST_SKIP() << disk.Error();
+    ASSERT_TRUE(QDir::setCurrent(dir_.filePath("disk")));
+    MainForm& main = Start(kNextStart);
+    ASSERT_TRUE(disk.Fill());
+    Control(main.Kaishi(), "Command3")->click();
+    Flush();
+    ExpectNotSavedAndMainBack(main, fake.dialogs);
+    EXPECT_EQ(PreferenceBytes(), kNextStart);
+    EXPECT_EQ(QDir().entryList(QDir::Files | QDir::Hidden), (QStringList{"ballast", "Wendrake.SWC"}));
+    QDir::setCurrent(dir_.path());
+}
+
+TEST_F(ShellTest, ALinkInThePreferencesPlaceIsReplacedAtStartUpAndByTheTipsNeverFollowed)
+{
+    const QString name = QString::fromLatin1(kPreferenceFileName);
+    ASSERT_TRUE(QDir().mkdir("elsewhere"));
+    const auto targetBytes = [] {
+        QFile file("elsewhere/target");
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    };
+    {
+        QFile file("elsewhere/target");
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("2.71828");
+    }
+    // Main's own write at start-up: the bare value is rewritten into the link's place.
+    ASSERT_TRUE(QFile::link("elsewhere/target", name));
+    MainForm* main = &Start(std::nullopt);
+    EXPECT_EQ(main->Kaishi(), nullptr);
+    EXPECT_TRUE(main->isVisible());
+    EXPECT_FALSE(QFileInfo(name).isSymLink());
+    EXPECT_EQ(PreferenceBytes(), kNever);
+    EXPECT_EQ(targetBytes(), QByteArray("2.71828"));
+
+    // A dangling link: the tips window asks, and its choice lands here, not where the link led.
+    ASSERT_TRUE(QFile::remove(name));
+    ASSERT_TRUE(QFile::link("elsewhere/missing", name));
+    main = &Start(std::nullopt);
+    ASSERT_NE(main->Kaishi(), nullptr);
+    Control(main->Kaishi(), "Command2")->click();
+    Flush();
+    EXPECT_TRUE(fake.dialogs.messages.empty());
+    EXPECT_FALSE(QFileInfo(name).isSymLink());
+    EXPECT_EQ(PreferenceBytes(), kNextStart);
+    EXPECT_EQ(QDir("elsewhere").entryList(QDir::Files), QStringList{"target"});
+    EXPECT_EQ(targetBytes(), QByteArray("2.71828"));
 }
 
 TEST_F(ShellTest, NextStartFollowsTheStoredChoice)
