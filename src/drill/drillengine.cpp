@@ -238,6 +238,10 @@ void DrillEngine::BuildControls()
     Label1[4]->setBuddy(Text9);
     Label1[0]->setBuddy(Text1);
     Label1[12]->setBuddy(Text10);
+    // The caption before these boxes alone ("第", "剩余", "共练习") does not say what they hold.
+    Text9->setAccessibleName(kQuestionNoName);
+    Text1->setAccessibleName(kSecondsLeftName);
+    Text8->setAccessibleName(kQuestionsName);
     Text7->setAccessibleName(kMessageLineName);
 
     auto& tabs = Tabs();

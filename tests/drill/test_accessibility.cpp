@@ -28,8 +28,10 @@ TEST_P(DrillAccessibility, EveryFocusableControlHasANameOfItsOwnIdleAndDuringARu
     StartLevel(1);
     EXPECT_EQ(UnnamedFocusableControls(w), QStringList{});
     EXPECT_EQ(SharedNames(w), QStringList{});
-    EXPECT_EQ(SpokenName(Get("Text8")), kQuestionsPrefix);
-    EXPECT_EQ(SpokenName(Get("Text2")), kPerQuestion);
+    const std::pair<const char*, QString> boxes[] = {{"Text8", kQuestionsName}, {"Text2", kPerQuestion},
+                                                     {"Text9", kQuestionNoName}, {"Text1", kSecondsLeftName},
+                                                     {"Text7", kMessageLineName}};
+    for (const auto& [box, name] : boxes) EXPECT_EQ(SpokenName(Get(box)), name) << box;
 }
 
 struct QuestionCase {
