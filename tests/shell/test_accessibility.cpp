@@ -37,5 +37,14 @@ TEST_F(ShellTest, EveryFocusableControlOfTheShellWindowsHasANameOfItsOwn)
     ExpectNamedApart(main.Writer());
 }
 
+TEST_F(ShellTest, AfterARandomDrillItsButtonSaysWhatItDoesAgain)
+{
+    MainForm& main = Start(kNever);
+    Button("Command1")->click();
+    ASSERT_EQ(Button("Command1")->text(), QStringLiteral("Again"));
+    EXPECT_EQ(suite::testing::SpokenName(Button("Command1")), QStringLiteral("Again 随机练习"));
+    ExpectNamedApart(&main);
+}
+
 }  // namespace
 }  // namespace suite::shell::testing
