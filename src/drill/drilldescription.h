@@ -57,6 +57,13 @@ struct RowControl {
     std::optional<std::uint32_t> colour = 0xFF0000;  // blue; nullopt: default text colour
     Qt::Alignment align = Qt::AlignCenter;
     QString spokenName;  // an answer box's name for a screen reader
+    int part = 0;        // the spoken part that holds a label or a line (answer boxes stand apart)
+};
+
+// Pieces of the question row that a screen reader reads as one text.
+struct SpokenPart {
+    QString name;     // objectName
+    QString reading;  // what is said; "{Label3}" stands for that label's caption as shown
 };
 
 // The squares and square-roots windows ask a missed question again.
@@ -94,6 +101,17 @@ inline RowControl RowLine(const QString& name, QLine twips)
     r.lineTwips = twips;
     return r;
 }
+inline RowControl InPart(RowControl r, int part)
+{
+    r.part = part;
+    return r;
+}
+
+// The row read as the question alone, by the object named "questionRow".
+inline std::vector<SpokenPart> ReadAs(const QString& question)
+{
+    return {{QStringLiteral("questionRow"), question}};
+}
 
 using Captions = std::vector<std::pair<QString, QString>>;  // label name, caption
 
@@ -116,6 +134,8 @@ struct DrillDescription {
     bool option3HiddenAtDesign = false;
     int lowerPartShift = 0;  // twips the lower part of the window moves down for a taller row
     std::vector<RowControl> row;
+    // How the row reads, part by part; the first part is the question, read anew with each one.
+    std::vector<SpokenPart> spoken;
     QStringList clearedAtEnd;  // question labels emptied at the end of a run
     std::optional<RetryCycle> retry;
     bool quadratic = false;

@@ -8,6 +8,7 @@
 #include "common/rounding.h"
 #include "common/twips.h"
 #include "drill/drilltexts.h"
+#include "drill/spokenline.h"
 
 #include <QAction>
 #include <QLabel>
@@ -156,6 +157,9 @@ void DrillEngine::BuildControls()
     Label5->setWordWrap(true);
     if (d_.introColour) SetTextColor(Label5, BgrColor(*d_.introColour));
 
+    // Each spoken part is made where its first piece stands, so that a screen reader meets
+    // the parts and the answer boxes in the row's own order.
+    std::vector<SpokenLine*> parts(d_.spoken.size(), nullptr);
     for (const RowControl& r : d_.row) {
         QWidget* w = nullptr;
         if (r.kind == RowControl::Kind::Line) {
@@ -180,7 +184,22 @@ void DrillEngine::BuildControls()
         w->setObjectName(r.name);
         w->hide();
         rowControls_.push_back(w);
+        if (r.kind == RowControl::Kind::AnswerBox) continue;
+        SpokenLine*& part = parts.at(static_cast<std::size_t>(r.part));
+        if (!part) {
+            part = new SpokenLine(c);
+            part->setObjectName(d_.spoken[static_cast<std::size_t>(r.part)].name);
+            part->hide();
+            rowControls_.push_back(part);
+        }
+        part->Hold(w);
     }
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        Q_ASSERT_X(parts[i], "DrillEngine::BuildControls", qPrintable(d_.spoken[i].name));
+        parts[i]->FitToPieces();
+        parts[i]->Say(SpokenText(d_.spoken[i].reading));
+    }
+    questionRow_ = parts.front();
     Text5 = answerBoxes_.front();
 
     Text9 = box(QStringLiteral("Text9"), {660, 2850 + shift, 600, 360});
@@ -219,6 +238,10 @@ void DrillEngine::BuildControls()
     Label1[4]->setBuddy(Text9);
     Label1[0]->setBuddy(Text1);
     Label1[12]->setBuddy(Text10);
+    // The caption before these boxes alone ("第", "剩余", "共练习") does not say what they hold.
+    Text9->setAccessibleName(kQuestionNoName);
+    Text1->setAccessibleName(kSecondsLeftName);
+    Text8->setAccessibleName(kQuestionsName);
     Text7->setAccessibleName(kMessageLineName);
 
     auto& tabs = Tabs();
@@ -635,6 +658,18 @@ void DrillEngine::PoseQuestion()
 void DrillEngine::ShowQuestion()
 {
     for (const auto& [name, caption] : d_.captions(v_)) RowLabel(name)->setText(caption);
+    questionRow_->Say(SpokenText(d_.spoken.front().reading));
+}
+
+QString DrillEngine::SpokenText(const QString& reading) const
+{
+    QString spoken = reading;
+    for (auto it = rowLabels_.cbegin(); it != rowLabels_.cend(); ++it) {
+        // The row draws a hyphen where written maths has a minus sign.
+        const QString shown = it.value()->text().trimmed().replace(QLatin1Char('-'), QChar(0x2212));
+        spoken.replace(QLatin1Char('{') + it.key() + QLatin1Char('}'), shown);
+    }
+    return spoken.simplified();
 }
 
 void DrillEngine::RevealAnswer()

@@ -23,6 +23,8 @@ class QTimer;
 
 namespace suite::drill {
 
+class SpokenLine;
+
 class DrillEngine : public Form {
     Q_OBJECT
 public:
@@ -109,6 +111,7 @@ protected:
     std::vector<TextBox*> answerBoxes_;
     std::vector<QWidget*> rowControls_;
     QHash<QString, QLabel*> rowLabels_;
+    SpokenLine* questionRow_ = nullptr;
 
 private:
     void BuildControls();
@@ -118,6 +121,8 @@ private:
     void StoreCustomRange(const QString& reply);
     void WriteCustomNumber(TextBox* box, const QString& reply, const QString& what);
     void EndRun();
+    // A spoken part's reading with the row's captions put in.
+    QString SpokenText(const QString& reading) const;
 
     bool penaltyUpdating_ = false;
 };

@@ -43,6 +43,7 @@ DrillDescription Binary(DrillDescription d, const QString& sign,
              RowLabel("Label4", "", {2280, 2160, 1335, 495}),
              kEquals,
              kAnswer};
+    d.spoken = ReadAs(QStringLiteral("{Label3} {Label2_2} {Label4} ="));
     d.clearedAtEnd = {QStringLiteral("Label3"), QStringLiteral("Label4")};
     d.draw = [](DrillVariables& v, RandomSource& random) {
         v.draw1 = DrawNumber(random, v.rangeMax);
@@ -135,6 +136,7 @@ DrillDescription Kchengfang()
              RowLabel("Label2_2", "2", {2670, 2040, 300, 375}, 15, 0xFF0000, Qt::AlignLeft | Qt::AlignTop),
              kEquals,
              kAnswer};
+    d.spoken = ReadAs(QStringLiteral("{Label3}² ="));
     d.retry = RetryCycle{{"Label3", "Label2_2", "Label2_4"}, 0x00FF00, false};
     return Single(d, Same, Square);
 }
@@ -151,6 +153,7 @@ DrillDescription Kkaifang()
              RowLabel("Label3", "", {1320, 2160, 1335, 495}),
              kEquals,
              kAnswer};
+    d.spoken = ReadAs(QStringLiteral("√{Label3} ="));
     d.retry = RetryCycle{{"Label3"}, 0x00FFFF, true};
     return Single(d, Square, Same);
 }
@@ -168,6 +171,7 @@ DrillDescription Kjieche()
              RowLabel("Label3_1", kFactorialSign, {2670, 2160, 330, 495}),
              kEquals,
              kAnswer};
+    d.spoken = ReadAs(QStringLiteral("{Label3_0}! ="));
     d.clearedAtEnd = {QStringLiteral("Label3_0")};
     d.draw = [](DrillVariables& v, RandomSource& random) {
         v.draw1 = DrawFromZero(random, v.rangeMax);
@@ -194,6 +198,8 @@ DrillDescription Kplzh()
              RowLabel("Label4", "4", {2460, 2520, 480, 420}, 16, std::nullopt, Qt::AlignLeft | Qt::AlignBottom),
              kEquals,
              kAnswer};
+    // Written as nPr and nCr are: the lower index first.
+    d.spoken = ReadAs(QStringLiteral("{Label2_2}({Label4},{Label3}) ="));
     d.clearedAtEnd = {QStringLiteral("Label3"), QStringLiteral("Label4")};
     d.draw = [](DrillVariables& v, RandomSource& random) {
         v.questionKind = int(std::floor(2.0 * random.NextSingle()));

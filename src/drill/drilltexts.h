@@ -50,6 +50,9 @@ inline const QString kShownAnswer = QStringLiteral("看答案喔...这题不算�
 // Names a screen reader gives the boxes that have no caption of their own.
 inline const QString kAnswerName = QStringLiteral("答案");
 inline const QString kMessageLineName = QStringLiteral("消息");
+inline const QString kQuestionNoName = QStringLiteral("第几题");
+inline const QString kSecondsLeftName = QStringLiteral("剩余秒数");
+inline const QString kQuestionsName = QStringLiteral("共练习题数");
 inline const QString kPausedSuffix = QStringLiteral("（暂停）");
 inline const QString kRangeTitle = QStringLiteral("自定范围");
 inline const QString kCountPrompt = QStringLiteral("     请输入练习总题数：");

@@ -38,15 +38,19 @@ DrillDescription QuadraticDescription()
         RowLabel("Label2_3", "+", {2700, 2160, 330, 495}),
         RowLabel("Label4", "", {3030, 2160, 1500, 495}),
         RowLabel("Label2_4", "=0", {4530, 2160, 600, 495}),
-        RowLabel("Label2_6", "X", {360, 2880, 330, 495}),
-        RowLabel("Label3_2", "1", {690, 3060, 270, 375}, 11, 0xFF0000, lowered),
-        RowLabel("Label2_8", "=", {960, 2880, 330, 495}),
+        InPart(RowLabel("Label2_6", "X", {360, 2880, 330, 495}), 1),
+        InPart(RowLabel("Label3_2", "1", {690, 3060, 270, 375}, 11, 0xFF0000, lowered), 1),
+        InPart(RowLabel("Label2_8", "=", {960, 2880, 330, 495}), 1),
         RowAnswerBox("Text5", {1320, 2880, 1500, 495}, QStringLiteral("X1")),
-        RowLabel("Label2_5", "X", {3240, 2880, 330, 495}),
-        RowLabel("Label3_1", "2", {3570, 3060, 270, 375}, 11, 0xFF0000, lowered),
-        RowLabel("Label2_7", "=", {3840, 2880, 330, 495}),
+        InPart(RowLabel("Label2_5", "X", {3240, 2880, 330, 495}), 2),
+        InPart(RowLabel("Label3_1", "2", {3570, 3060, 270, 375}, 11, 0xFF0000, lowered), 2),
+        InPart(RowLabel("Label2_7", "=", {3840, 2880, 330, 495}), 2),
         RowAnswerBox("Text6", {4200, 2880, 1500, 495}, QStringLiteral("X2")),
     };
+    // The equation, then the caption of each answer box.
+    d.spoken = ReadAs(QStringLiteral("X² {Label2_1} {Label3_3}X {Label2_3} {Label4} = 0"));
+    d.spoken.push_back({QStringLiteral("answerCaption1"), QStringLiteral("X1 =")});
+    d.spoken.push_back({QStringLiteral("answerCaption2"), QStringLiteral("X2 =")});
     d.clearedAtEnd = {QStringLiteral("Label3_3"), QStringLiteral("Label4")};
     d.draw = [](DrillVariables& v, RandomSource& random) {
         v.draw1 = DrawNumber(random, v.rangeMax);

@@ -273,6 +273,8 @@ void MainForm::RandomDrill(bool hideFirst)
     platform_.cues.PlayCue(QString::fromLatin1(text::kCueTada));
     if (hideFirst) hide();
     Command1->setText(QString::fromLatin1(text::kAgain));
+    // "Again" alone would not say what it does again.
+    Command1->setAccessibleName(QString::fromLatin1(text::kAgain) + QLatin1Char(' ') + Utf8(text::kRandomDrill));
     SetDefaultButton(Command2);
     Tabs().SetTabStop(Command1, false);
     Tabs().SetTabIndex(Command2, 0);

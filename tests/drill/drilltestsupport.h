@@ -33,6 +33,12 @@ inline const char* KindName(DrillKind kind)
     return names[static_cast<int>(kind)];
 }
 
+// Script values: k of 1..n for the draws from 1, k of 0..range for the draws from 0, and the
+// counting window's choice of permutations or combinations.
+inline float One(int k, int n) { return float((k - 0.5) / n); }
+inline float Zero(int k, int range) { return float((k + 0.5) / (range + 1)); }
+inline constexpr float kPermutation = 0.25f, kCombination = 0.75f;
+
 inline QColor Bgr(std::uint32_t bgr) { return BgrColor(bgr); }
 constexpr std::uint32_t kWhite = 0xFFFFFF, kBlack = 0x000000, kRed = 0x0000FF, kYellow = 0x00FFFF,
                         kGreen = 0x00FF00, kBlue = 0xFF0000;

@@ -3,11 +3,6 @@
 namespace suite::drill::testing {
 namespace {
 
-// Script values: k of 1..n for the draws from 1, k of 0..range for the draws from 0.
-float One(int k, int n) { return float((k - 0.5) / n); }
-float Zero(int k, int range) { return float((k + 0.5) / (range + 1)); }
-constexpr float kPermutation = 0.25f, kCombination = 0.75f;
-
 struct GeneratorCase {
     const char* label;
     DrillKind kind;

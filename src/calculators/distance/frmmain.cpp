@@ -27,6 +27,8 @@ frmMain::frmMain(Platform& platform, QWidget* parent)
                                           QStringLiteral("x2"), QStringLiteral("y2"));
     Command1 = PlaceButton(*this, QStringLiteral("Command1"), QStringLiteral("计算"),
                            right + 240, 690, 1000, 420);
+    // The two buttons share a caption; a screen reader tells them apart by what each computes.
+    Command1->setAccessibleName(QStringLiteral("计算 两点间的距离"));
 
     PlaceLabel(Client(), QStringLiteral("点到直线的距离计算"), 240, 1380, 4000, 420)->setFont(heading);
     calc::PlacePointRow(*this, 240, 1920, h, QStringLiteral("输入已知点的坐标："), 2300, 1000, 5, &Text5, &Text6,
@@ -35,6 +37,7 @@ frmMain::frmMain(Platform& platform, QWidget* parent)
                        &Text8, &Text9);
     Command2 = PlaceButton(*this, QStringLiteral("Command2"), QStringLiteral("计算"),
                            right + 240, 2430, 1000, 420);
+    Command2->setAccessibleName(QStringLiteral("计算 点到直线的距离"));
     PlaceRow(*this, 240, 3180, h, {{QStringLiteral("d="), 450}, {QStringLiteral("Text10"), 3600, &Text10}});
 
     Text10->setText(QStringLiteral("0."));

@@ -52,47 +52,59 @@ Form1::Form1(const suite::Platform& platform, QWidget* parent)
     SetNoMinimize();
 
     QWidget* client = Client();
+    // Each value follows its caption, which labels it for a screen reader.
+    auto captioned = [this, client](const QString& caption, int captionLeft, int captionWidth, int top,
+                                    int number, const QString& spoken, int left, int width) {
+        QLabel* label = MakeLabel(client, {}, caption, captionLeft, top, captionWidth);
+        QLabel* value = MakeLabel(client, QStringLiteral("Label%1").arg(number), {}, left, top, width);
+        label->setBuddy(value);
+        spoken_.insert(value, spoken);
+        return value;
+    };
     struct Row {
         const QString& caption;
+        const QString& spoken;
         int firstLabel;
     };
     // Label numbers follow the window's design: sides 13-15, angles 7-9, then 16-24.
     const std::array<Row, 5> threeValueRows{{
-        {kSidesRow, 13},
-        {kAnglesRow, 7},
-        {kMediansRow, 16},
-        {kBisectorsRow, 19},
-        {kAltitudesRow, 22},
+        {kSidesRow, kSidesSpoken, 13},
+        {kAnglesRow, kAnglesSpoken, 7},
+        {kMediansRow, kMediansSpoken, 16},
+        {kBisectorsRow, kBisectorsSpoken, 19},
+        {kAltitudesRow, kAltitudesSpoken, 22},
     }};
     const int valueWidth = ValueWidth();
     const int valueLeft = kLeft + kCaptionWidth;
     const int step = valueWidth + kPartCaptionWidth;
     for (int r = 0; r < 5; ++r) {
+        const Row& row = threeValueRows[r];
         const int top = kTop + r * kRowHeight;
-        MakeLabel(client, {}, threeValueRows[r].caption, kLeft, top, kCaptionWidth);
-        MakeLabel(client, {}, kSecond, valueLeft + valueWidth, top, kPartCaptionWidth);
-        MakeLabel(client, {}, kThird, valueLeft + valueWidth + step, top, kPartCaptionWidth);
         for (int i = 0; i < 3; ++i) {
-            rows_[r][i] =
-                MakeLabel(client, QStringLiteral("Label%1").arg(threeValueRows[r].firstLabel + i),
-                          {}, valueLeft + i * step, top, valueWidth);
+            // The row's caption stands at the left edge, "Ⅱ=" and "Ⅲ=" just before their values.
+            const int left = valueLeft + i * step;
+            const bool first = i == 0;
+            rows_[r][i] = captioned(first ? row.caption : i == 1 ? kSecond : kThird,
+                                    first ? kLeft : left - kPartCaptionWidth,
+                                    first ? kCaptionWidth : kPartCaptionWidth, top, row.firstLabel + i,
+                                    row.spoken + QLatin1Char(' ') + kNumerals[i], left, valueWidth);
         }
     }
     struct Single {
         const QString& caption;
+        const QString& spoken;
         int number;
         QLabel** label;
     };
     const std::array<Single, 3> singleRows{{
-        {kCircumradiusRow, 11, &Label11_},
-        {kInradiusRow, 12, &Label12_},
-        {kAreaRow, 10, &Label10_},
+        {kCircumradiusRow, kCircumradiusSpoken, 11, &Label11_},
+        {kInradiusRow, kInradiusSpoken, 12, &Label12_},
+        {kAreaRow, kAreaSpoken, 10, &Label10_},
     }};
     for (int r = 0; r < 3; ++r) {
-        const int top = kTop + (5 + r) * kRowHeight;
-        MakeLabel(client, {}, singleRows[r].caption, kLeft, top, kCaptionWidth);
-        *singleRows[r].label = MakeLabel(client, QStringLiteral("Label%1").arg(singleRows[r].number),
-                                         {}, valueLeft, top, 2 * valueWidth);
+        const Single& row = singleRows[r];
+        *row.label = captioned(row.caption, kLeft, kCaptionWidth, kTop + (5 + r) * kRowHeight, row.number,
+                               row.spoken, valueLeft, 2 * valueWidth);
     }
 
     const int width = valueLeft + 3 * valueWidth + 2 * kPartCaptionWidth + kLeft;
@@ -159,14 +171,21 @@ bool Form1::SolveTriangleLoop(bool showWhenSolved)
 
 void Form1::Write(const SolutionTexts& t)
 {
-    Label10_->setText(t.area);
-    Label11_->setText(t.circumradius);
-    Label12_->setText(t.inradius);
+    Show(Label10_, t.area);
+    Show(Label11_, t.circumradius);
+    Show(Label12_, t.inradius);
     const std::array<const std::array<QString, 3>*, 5> byRow{&t.sides, &t.angles, &t.medians,
                                                               &t.bisectors, &t.altitudes};
     for (int r = 0; r < 5; ++r) {
-        for (int i = 0; i < 3; ++i) rows_[r][i]->setText((*byRow[r])[i]);
+        for (int i = 0; i < 3; ++i) Show(rows_[r][i], (*byRow[r])[i]);
     }
+}
+
+void Form1::Show(QLabel* value, const QString& text)
+{
+    value->setText(text);
+    // Read on its own, "3" would not say which length it is: "边 Ⅰ = 3".
+    value->setAccessibleName(spoken_.value(value) + QStringLiteral(" = ") + text.trimmed());
 }
 
 }  // namespace triangle

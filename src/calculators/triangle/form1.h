@@ -5,6 +5,7 @@
 #include "common/platform.h"
 #include "common/windowkit.h"
 
+#include <QHash>
 #include <array>
 
 class QLabel;
@@ -32,6 +33,8 @@ private:
     bool SolveTriangleLoop(bool showWhenSolved);
     double AskSide(const QString& prompt);
     void Write(const SolutionTexts& texts);
+    // Writes a value, and its name for a screen reader: the caption's words and the value.
+    void Show(QLabel* value, const QString& text);
 
     suite::Platform platform_;
     QPushButton* Command1_ = nullptr;
@@ -40,6 +43,7 @@ private:
     QLabel* Label10_ = nullptr;  // area
     QLabel* Label11_ = nullptr;  // circumradius
     QLabel* Label12_ = nullptr;  // inradius
+    QHash<QLabel*, QString> spoken_;  // each value's caption as a screen reader says it
 };
 
 }  // namespace triangle

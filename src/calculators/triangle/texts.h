@@ -17,6 +17,17 @@ inline const QString kInradiusRow = QStringLiteral("内切圆半径=");
 inline const QString kAreaRow = QStringLiteral("面积=");
 inline const QString kSecond = QStringLiteral("Ⅱ=");
 inline const QString kThird = QStringLiteral("Ⅲ=");
+
+// The captions as a screen reader says them before a value, without the layout's blanks.
+inline const QString kSidesSpoken = QStringLiteral("边");
+inline const QString kAnglesSpoken = QStringLiteral("角");
+inline const QString kMediansSpoken = QStringLiteral("中线");
+inline const QString kBisectorsSpoken = QStringLiteral("角平分线");
+inline const QString kAltitudesSpoken = QStringLiteral("高线");
+inline const QString kCircumradiusSpoken = QStringLiteral("外接圆半径");
+inline const QString kInradiusSpoken = QStringLiteral("内切圆半径");
+inline const QString kAreaSpoken = QStringLiteral("面积");
+inline const QString kNumerals[3] = {QStringLiteral("Ⅰ"), QStringLiteral("Ⅱ"), QStringLiteral("Ⅲ")};
 inline const QString kPromptSide1 = QStringLiteral("请输入三角形的第 Ⅰ 边：");
 inline const QString kPromptSide2 = QStringLiteral("请输入三角形的第 Ⅱ 边：");
 inline const QString kPromptSide3 = QStringLiteral("请输入三角形的第 Ⅲ 边：");

@@ -54,9 +54,12 @@ TEST_F(Distance, StartsWithEmptyBoxesAndGreenZeroOnBlack)
     EXPECT_EQ(w->findChild<QAction*>(QStringLiteral("mnuFileNew")), nullptr);
 }
 
-TEST_F(Distance, EveryControlHasANameForAScreenReader)
+TEST_F(Distance, EveryControlHasANameOfItsOwnForAScreenReader)
 {
     EXPECT_EQ(testing::UnnamedFocusableControls(w.get()), QStringList{});
+    EXPECT_EQ(testing::SharedNames(w.get()), QStringList{});
+    EXPECT_EQ(testing::SpokenName(w->Command1), QStringLiteral("计算 两点间的距离"));
+    EXPECT_EQ(testing::SpokenName(w->Command2), QStringLiteral("计算 点到直线的距离"));
     const std::pair<TextBox*, const char*> names[] = {
         {w->Text1, "x1"}, {w->Text2, "y1"}, {w->Text3, "x2"}, {w->Text4, "y2"},
         {w->Text5, "输入已知点的坐标：x0"}, {w->Text6, "输入已知点的坐标：y0"},

@@ -79,6 +79,7 @@ TEST_F(Dorvix, EveryControlHasANameForAScreenReader)
 {
     frmMain& f = Window();
     EXPECT_EQ(testing::UnnamedFocusableControls(&f), QStringList{});
+    EXPECT_EQ(testing::SharedNames(&f), QStringList{});
     const std::pair<QWidget*, const char*> names[] = {
         {f.Text1, "首项"}, {f.Text2, "项数"}, {f.Text3, "公差或公比"},
         {f.Text4, "等差数列 第n项的n"}, {f.Text5, "等差数列 第n项"},

@@ -121,8 +121,10 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(Symmetry, EveryControlHasANameForAScreenReader)
 {
     EXPECT_EQ(testing::UnnamedFocusableControls(w.get()), QStringList{});
+    EXPECT_EQ(testing::SharedNames(w.get()), QStringList{});
     frmAbout box(kAppTitle, w.get());
     EXPECT_EQ(testing::UnnamedFocusableControls(&box), QStringList{});
+    EXPECT_EQ(testing::SharedNames(&box), QStringList{});
     const std::pair<TextBox*, const char*> names[] = {
         {w->Text1, "输入点P的坐标：x0"}, {w->Text2, "输入点P的坐标：y0"}, {w->Text3, "直线方程：A"},
         {w->Text4, "直线方程：B"},       {w->Text5, "直线方程：C"},       {w->Text6, "对称点坐标为：x'"},

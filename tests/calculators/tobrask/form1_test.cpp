@@ -229,6 +229,7 @@ TEST_F(TobraskWindow, EnterInEitherInputBoxPressesOk)
 TEST_F(TobraskWindow, EveryControlHasANameAndTheOptionsAreRadioButtons)
 {
     EXPECT_EQ(suite::testing::UnnamedFocusableControls(window.get()), QStringList{});
+    EXPECT_EQ(suite::testing::SharedNames(window.get()), QStringList{});
     EXPECT_EQ(suite::testing::SpokenName(Box("Text1")), kM);
     EXPECT_EQ(suite::testing::SpokenName(Box("Text2")), kN);
     EXPECT_EQ(suite::testing::SpokenName(Box("Text3")), kResultName);

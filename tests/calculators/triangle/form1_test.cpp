@@ -1,5 +1,6 @@
 #include "form1.h"
 #include "texts.h"
+#include "testkit/accessibility.h"
 #include "testkit/fakes.h"
 
 #include <QEvent>
@@ -237,6 +238,32 @@ TEST_F(TriangleAgain, HidesWhileAskingAndShowsOnceANewTriangleIsIn)
     EXPECT_EQ(shows.shows, 1);
     EXPECT_EQ(Text("Label13"), QStringLiteral("2"));
     EXPECT_EQ(Text("Label9"), " 97.18" + kDegree);
+}
+
+TEST_F(TriangleAgain, EachValueIsReadWithItsCaptionAndAfterIt)
+{
+    using suite::testing::SpokenName;
+    EXPECT_EQ(suite::testing::UnnamedFocusableControls(window.get()), QStringList{});
+    EXPECT_EQ(suite::testing::SharedNames(window.get()), QStringList{});
+    const std::pair<const char*, const char*> spoken[] = {
+        {"Label13", "边 Ⅰ = 3"},        {"Label14", "边 Ⅱ = 4"},        {"Label15", "边 Ⅲ = 5"},
+        {"Label7", "角 Ⅰ = 36.87°"},    {"Label8", "角 Ⅱ = 53.13°"},    {"Label9", "角 Ⅲ = 90°"},
+        {"Label16", "中线 Ⅰ = 4.27"},   {"Label17", "中线 Ⅱ = 3.61"},   {"Label18", "中线 Ⅲ = 2.5"},
+        {"Label19", "角平分线 Ⅰ = 4.22"}, {"Label20", "角平分线 Ⅱ = 3.35"}, {"Label21", "角平分线 Ⅲ = 2.42"},
+        {"Label22", "高线 Ⅰ = 4"},      {"Label23", "高线 Ⅱ = 3"},      {"Label24", "高线 Ⅲ = 2.4"},
+        {"Label11", "外接圆半径 = 2.5"}, {"Label12", "内切圆半径 = 1"},   {"Label10", "面积 = 6"},
+    };
+    for (const auto& [label, name] : spoken)
+        EXPECT_EQ(SpokenName(window->findChild<QLabel*>(label)), QString::fromUtf8(name)) << label;
+    const QStringList heard = suite::testing::SpokenTree(window.get());
+    const QStringList sides = {kSidesRow, "边 Ⅰ = 3", kSecond, "边 Ⅱ = 4", kThird, "边 Ⅲ = 5"};
+    EXPECT_EQ(heard.mid(0, sides.size()), sides) << heard.join(" | ").toStdString();
+
+    // A new triangle is read with its own values.
+    Sides("2", "2", "3");
+    Again();
+    EXPECT_EQ(SpokenName(window->findChild<QLabel*>("Label9")), "角 Ⅲ = 97.18°");
+    EXPECT_EQ(SpokenName(window->findChild<QLabel*>("Label15")), "边 Ⅲ = 3");
 }
 
 TEST_F(TriangleAgain, YesEndsTheProgramWithTheWindowHiddenAndItsResultsUntouched)
