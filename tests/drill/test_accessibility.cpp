@@ -83,8 +83,9 @@ TEST_P(QuestionRead, ThePiecesAreNotReadOnTheirOwn)
     const QStringList heard = SpokenTree(w);
     EXPECT_EQ(heard.count(c.firstRead), 1) << heard.join(" | ").toStdString();
     for (QLabel* piece : Get<QWidget>("questionRow")->findChildren<QLabel*>()) {
-        if (!piece->text().trimmed().isEmpty())
+        if (!piece->text().trimmed().isEmpty()) {
             EXPECT_FALSE(heard.contains(piece->text().trimmed())) << piece->objectName().toStdString();
+        }
     }
 }
 
