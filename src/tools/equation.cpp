@@ -233,11 +233,7 @@ void EquationForm::Tell(const QString& text, MsgIcon icon)
 
 void EquationForm::TellVerdict(Verdict verdict, const QString& right, const QString& doubtful)
 {
-    switch (verdict) {
-    case Verdict::Right: Tell(right); break;
-    case Verdict::Doubtful: Tell(doubtful); break;
-    case Verdict::OutOfRange: Tell(kOutOfRange); break;
-    }
+    Tell(verdict == Verdict::Right ? right : doubtful);
 }
 
 // --- linear -----------------------------------------------------------------------------
@@ -265,7 +261,7 @@ void EquationForm::Command6_Click()
     else if (s.found == Found::OutOfRange)
         Tell(kOutOfRange);
     else
-        TellVerdict(JudgeLinear(a, b, s.values[0]), kRight, kDoubtful);
+        TellVerdict(JudgeLinear(a, b, s.unrounded[0]), kRight, kDoubtful);
 }
 
 // --- quadratic --------------------------------------------------------------------------
@@ -311,7 +307,7 @@ void EquationForm::Command7_Click()
     else if (s.found == Found::ComplexRoots)
         Tell(kNoRealRoot, MsgIcon::Exclamation);
     else
-        TellVerdict(JudgeQuadratic(a, b, c, s.values), kRight, kDoubtful);
+        TellVerdict(JudgeQuadratic(a, b, c, s.unrounded), kRight, kDoubtful);
 }
 
 // --- incomplete cubic -------------------------------------------------------------------
@@ -335,7 +331,7 @@ void EquationForm::Command8_Click()
     if (s.found == Found::OutOfRange)
         Tell(kOutOfRange);
     else
-        TellVerdict(JudgeCubic(p, q, s.values), kRight, kDoubtful);
+        TellVerdict(JudgeCubic(p, q, s.unrounded), kRight, kDoubtful);
 }
 
 // --- system -----------------------------------------------------------------------------
@@ -390,7 +386,7 @@ void EquationForm::Command5_Click()
     const std::array<SystemRow, 3> rows = SystemRows();
     const Solution s = SolveSystem(rows);
     if (RefuseSystem(s.found, true)) return;
-    TellVerdict(JudgeSystem(rows, s.values), kSystemRight, kSystemDoubtful);
+    TellVerdict(JudgeSystem(rows, s.unrounded), kSystemRight, kSystemDoubtful);
 }
 
 // --- menu -------------------------------------------------------------------------------

@@ -240,7 +240,12 @@ INSTANTIATE_TEST_SUITE_P(
                   {"-1", " 1 + 2 i", " 1 - 2 i"},
                   {{kConjugate, MsgIcon::Exclamation}}},
         SolveCase{"PurelyImaginary", {"1", "", "4"}, {"1", " 0 + 2 i", " 0 - 2 i"}, {{kConjugate, MsgIcon::Exclamation}}},
-        SolveCase{"DiscriminantPastRange", {"1", "1e200", "1"}, {"1", "0", "0"}, {{kOutOfRange}}},
+        // b² is past double range, the roots -1e-200 and -1e200 are not.
+        SolveCase{"DiscriminantPastRange",
+                  {"1", "1e200", "1"},
+                  {"1", "0.", QStringLiteral("-1") + QString(200, QLatin1Char('0')) + QStringLiteral(".")},
+                  {}},
+        SolveCase{"RootPastRange", {"1e-300", "1e300", "1"}, {"1e-300", "0", "0"}, {{kOutOfRange}}},
         SolveCase{"ConjugatePastRange", {"1", "1", "1e400"}, {"1", "0", "0"}, {{kOutOfRange}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -278,7 +283,11 @@ INSTANTIATE_TEST_SUITE_P(
                   {"-3", "1"},
                   {"1.53208888623796；0.347296355333861；-1.87938524157182"},
                   {}},
-        SolveCase{"PastRange", {"0", "1e200"}, {"0"}, {{kOutOfRange}}},
+        // q² is past double range, its cube root is not.
+        SolveCase{"CubeRootOfALargeQ",
+                  {"0", "1e200"},
+                  {QStringLiteral("-464158883361278") + QString(52, QLatin1Char('0')) + QStringLiteral(".")},
+                  {}},
         SolveCase{"TypedPastRange", {"-1e400", "0"}, {"0"}, {{kOutOfRange}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -329,7 +338,12 @@ INSTANTIATE_TEST_SUITE_P(
                   {"1", "1", "1", "-6", "1", "2", "3", "-10", "2", "4", "6", "-20"},
                   {"0", "0", "0", "1"},
                   {{kNoUniqueSolve, MsgIcon::Exclamation}}},
-        SolveCase{"PastRange", {"1e200", "1", "", "1", "1", "1e200", "", "1"}, {"0", "0", "0", "1e200"}, {{kOutOfRange}}}),
+        // The products of the coefficients are past double range, X and Y (about -1e-200) not.
+        SolveCase{"HugeCoefficients", {"1e200", "1", "", "1", "1", "1e200", "", "1"}, {"0.", "0.", "", "1e200"}, {}},
+        SolveCase{"SolutionPastRange",
+                  {"1e-300", "1", "", "-1e300", "", "1", "", ""},
+                  {"0", "0", "0", "1e-300"},
+                  {{kOutOfRange}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Equation, AThreeUnknownSolveAfterATwoUnknownOneFillsZAgain)
@@ -385,25 +399,28 @@ INSTANTIATE_TEST_SUITE_P(
         CheckCase{"LinearRight", 0, {"2", "-4"}, {{kRight}}},
         // A residual of about -3.6e-15 once called this wrong.
         CheckCase{"LinearRightDespiteRounding", 0, {"7", "29"}, {{kRight}}},
-        CheckCase{"LinearResidualPastTheRule", 0, {"13", "1000000000001"}, {{kDoubtful}}},
+        // The residual is measured against the size of the terms, here 2e12.
+        CheckCase{"LinearLargeTermsRight", 0, {"13", "1000000000001"}, {{kRight}}},
         CheckCase{"LinearWithoutA", 0, {"", "5"}, {{kNoLinearTerm}}},
         CheckCase{"LinearPastRange", 0, {"1e-200", "1e200"}, {{kOutOfRange}}},
         CheckCase{"QuadraticRight", 1, {"1", "0", "-2"}, {{kRight}}},
         CheckCase{"QuadraticSmallRootRight", 1, {"1", "-1000000", "1"}, {{kRight}}},
-        CheckCase{"QuadraticLargeRootsStrainTheRule", 1, {"1", "-100000000", "1"}, {{kDoubtful}}},
+        CheckCase{"QuadraticLargeRootsRight", 1, {"1", "-100000000", "1"}, {{kRight}}},
         CheckCase{"QuadraticWithoutAGoesOn", 1, {"0", "2", "1"}, {{kNoQuadraticTerm}, {kRight}}},
         CheckCase{"QuadraticNoRealRoot", 1, {"1", "2", "5"}, {{kNoRealRoot, MsgIcon::Exclamation}}},
-        CheckCase{"QuadraticPastRange", 1, {"1", "1e200", "1"}, {{kOutOfRange}}},
+        CheckCase{"QuadraticDiscriminantPastRangeRight", 1, {"1", "1e200", "1"}, {{kRight}}},
+        CheckCase{"QuadraticPastRange", 1, {"1e-300", "1e300", "1"}, {{kOutOfRange}}},
         CheckCase{"CubicCardanoRight", 2, {"0", "8"}, {{kRight}}},
         CheckCase{"CubicEveryOneOfThreeRootsRight", 2, {"-7", "6"}, {{kRight}}},
-        CheckCase{"CubicLargeRootsStrainTheRule", 2, {"-7000000", "6000000000"}, {{kDoubtful}}},
-        CheckCase{"CubicPastRange", 2, {"0", "1e200"}, {{kOutOfRange}}},
+        CheckCase{"CubicLargeRootsRight", 2, {"-7000000", "6000000000"}, {{kRight}}},
+        CheckCase{"CubicLargeQRight", 2, {"0", "1e200"}, {{kRight}}},
+        CheckCase{"CubicPastRange", 2, {"1e400", "0"}, {{kOutOfRange}}},
         CheckCase{"SystemEmpty", 3, {}, {{kNoXOrY}}},
         CheckCase{"SystemTwoUnknownsRight", 3, {"2", "3", "", "-8", "1", "-1", "", "-1"}, {{kSystemRight}}},
-        CheckCase{"SystemTwoUnknownsPastTheRule",
+        CheckCase{"SystemTwoUnknownsLargeTermsRight",
                   3,
                   {"1000000000", "17000000001", "", "-7000000000", "1", "-1", "", "-1"},
-                  {{kSystemDoubtful}}},
+                  {{kSystemRight}}},
         CheckCase{"SystemParallelPlain", 3, {"2", "2", "", "1", "1", "1", "", "5"}, {{kParallel}}},
         CheckCase{"SystemFirstRowWithoutXPlain", 3, {"", "1", "1", "-4", "1", "1", "1", "-6"}, {{kFirstXZero}}},
         CheckCase{"SystemRowsAlikeShortText",
@@ -414,7 +431,8 @@ INSTANTIATE_TEST_SUITE_P(
                   3,
                   {"1", "1", "1", "-6", "1", "-1", "", "", "1", "", "1", "-4"},
                   {{kSystemRight}}},
-        CheckCase{"SystemPastRange", 3, {"1e200", "1", "", "1", "1", "1e200", "", "1"}, {{kOutOfRange}}}),
+        CheckCase{"SystemHugeCoefficientsRight", 3, {"1e200", "1", "", "1", "1", "1e200", "", "1"}, {{kSystemRight}}},
+        CheckCase{"SystemPastRange", 3, {"1e-300", "1", "", "-1e300", "", "1", "", ""}, {{kOutOfRange}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Equation, ChecksLeaveTheResultBoxesAloneAndCorrectOnlyWhatTheirPartSays)
