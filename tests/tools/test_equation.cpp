@@ -1,6 +1,7 @@
 #include "tools/equation.h"
 
 #include "printing.h"
+#include "common/numbers.h"
 #include "common/colour.h"
 #include "testkit/accessibility.h"
 #include "testkit/fakes.h"
@@ -11,6 +12,8 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
@@ -151,6 +154,36 @@ TEST_F(Equation, EveryFocusableControlHasASpokenNameAndTheCheckButtonsTellTheirP
     EXPECT_EQ(names.size(), 4);
 }
 
+TEST_F(Equation, NoTwoControlsShareASpokenNameAndEachBoxIsTiedToItsCaption)
+{
+    for (QPushButton* check : Checks()) check->setEnabled(true);
+    QStringList names;
+    for (QWidget* control : w->findChildren<QWidget*>())
+        if ((control->focusPolicy() & Qt::ClickFocus) && control->isVisibleTo(w.get()))
+            names << testing::SpokenName(control);
+    const qsizetype all = names.size();
+    names.removeDuplicates();
+    EXPECT_EQ(names.size(), all);
+
+    // A coefficient by the term after it, a constant by "=0", X, Y, Z of the system by the
+    // caption before them; the other results by the solve button beside them, in their names.
+    const QString eq = QStringLiteral("=0");
+    const std::vector<std::pair<TextBox*, QString>> captions = {
+        {w->Text1, "X+"},   {w->Text2, eq},     {w->Text3, ""},     {w->Text4, "X²+"},  {w->Text5, "X+"},
+        {w->Text6, eq},     {w->Text7, ""},     {w->Text8, ""},     {w->Text10, "X+"},  {w->Text11, eq},
+        {w->Text12, ""},    {w->Text13, "X+"},  {w->Text14, "Y+"},  {w->Text15, "Z"},   {w->Text9, eq},
+        {w->Text16, "X+"},  {w->Text17, "Y+"},  {w->Text18, "Z"},   {w->Text25, eq},    {w->Text19, "X+"},
+        {w->Text20, "Y+"},  {w->Text21, "Z"},   {w->Text26, eq},    {w->Text22, "X="},  {w->Text23, "Y="},
+        {w->Text24, "Z="},
+    };
+    for (const auto& [box, caption] : captions) {
+        QStringList tied;
+        for (QLabel* label : w->findChildren<QLabel*>())
+            if (label->buddy() == box) tied << label->text();
+        EXPECT_EQ(tied, caption.isEmpty() ? QStringList{} : QStringList{caption}) << box->objectName().toStdString();
+    }
+}
+
 TEST_F(Equation, ByKeyboardAloneTabReachesTheSolveButtonAndEnterPressesIt)
 {
     w->show();
@@ -177,6 +210,49 @@ TEST_F(Equation, ALongResultIsSeenFromItsFirstDigit)
     ASSERT_EQ(w->Text3->text().size(), 103);  // "-1" and a hundred zeros, then the point
     EXPECT_TRUE(w->Text3->text().startsWith(QStringLiteral("-1000")));
     EXPECT_EQ(w->Text3->cursorPosition(), 0);
+}
+
+// The room a box gives its text: its contents less Qt's margin beside the text and the caret.
+int TextRoom(QLineEdit* box)
+{
+    QStyleOptionFrame option;
+    option.initFrom(box);
+    option.lineWidth = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box);
+    const QRect contents = box->style()->subElementRect(QStyle::SE_LineEditContents, &option, box);
+    const QMargins margins = box->textMargins();
+    return contents.width() - margins.left() - margins.right() - 2 * 2 - 1;
+}
+
+TEST_F(Equation, TheLongestTextOfEachResultBoxIsSeenWhole)
+{
+    // The widest digit in every place, the longest exponents, and the most characters the
+    // fixed decimals write below 1e18.
+    const QString re = SignedNumberText(-8.88888888888888e-308), im = SignedNumberText(8.88888888888888e+307);
+    const QString tiny18 = FixedDecimalText(-0.000888888888888888, 18);
+    const QString large18 = FixedDecimalText(-888888888888888000.0, 18);
+    const QString semicolon = QStringLiteral("；");
+    const struct {
+        TextBox* box;
+        QString text;
+    } cases[] = {
+        {w->Text3, tiny18},
+        {w->Text3, large18},
+        {w->Text7, re + QStringLiteral(" +") + im + QStringLiteral(" i")},
+        {w->Text8, re + QStringLiteral(" -") + im + QStringLiteral(" i")},
+        {w->Text7, FixedDecimalText(-0.0088888888888888, 16)},
+        {w->Text8, FixedDecimalText(-888888888888888000.0, 16)},
+        {w->Text12, large18},
+        {w->Text12, tiny18 + semicolon + tiny18 + semicolon + tiny18},
+        {w->Text22, FixedDecimalText(-888888888888888.0, 12)},
+        {w->Text23, FixedDecimalText(-88.8888888888888, 12)},
+        {w->Text24, FixedDecimalText(-0.000888888888, 12)},
+    };
+    w->show();
+    for (const auto& c : cases) {
+        c.box->setText(c.text);
+        EXPECT_LE(c.box->fontMetrics().horizontalAdvance(c.text), TextRoom(c.box))
+            << c.box->objectName().toStdString() << " " << c.text.toStdString();
+    }
 }
 
 // --- solving ----------------------------------------------------------------------------
