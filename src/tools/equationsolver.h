@@ -2,10 +2,10 @@
 // The equation solver's mathematics, free of widgets: each solver says what it found, and
 // each judge tells from the residuals whether a solution satisfies its equation.
 //
-// Every decision (a zero coefficient, the sign of a discriminant, a zero determinant) is
-// taken on the exact value of the numbers read, and every value found is the true one
-// rounded to a double, within a few units in its last place: the steps are arranged so
-// that neither cancellation nor an intermediate overflow costs digits.
+// The sign of a discriminant is that of its exact value for the numbers read; the system's
+// decisions are its elimination's, rounded step by step as in doubles. Every value found is
+// the true one within a few units in its last place: the steps are arranged so that
+// neither cancellation nor an intermediate value beyond double range costs digits.
 
 #include "tools/widedouble.h"
 
@@ -27,10 +27,10 @@ enum class Found {
 
 struct Solution {
     Found found;
-    std::vector<double> values;
+    std::vector<double> values = {};
     // The same before their rounding to doubles, for the checks: below the normal range of
     // doubles that rounding is coarse, and a root of 1E-400 is 0 as a double.
-    std::vector<WideDouble> unrounded;
+    std::vector<WideDouble> unrounded = {};
 };
 
 // a X + b = 0.

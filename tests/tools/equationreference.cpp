@@ -217,6 +217,13 @@ SystemSolution System(const std::array<SystemRow, 3>& rows)
     return s;
 }
 
+Quad LinearRatio(double a, double b, double x)
+{
+    const Quad ax = Quad(a) * x;
+    const Quad size = Abs(ax) + Abs(Quad(b));
+    return size == 0 ? 0 : Abs(ax + b) / size;
+}
+
 Quad QuadraticRatio(double a, double b, double c, double x)
 {
     const Quad X = x, ax2 = Quad(a) * X * X, bx = Quad(b) * X;

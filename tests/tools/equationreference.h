@@ -46,6 +46,7 @@ double UlpsBetween(double x, Quad truth);
 
 // |residual| / (size of the terms) of each equation at a point, in quadruple precision:
 // what the checks' rule of 1e-7 is measured against.
+Quad LinearRatio(double a, double b, double x);
 Quad QuadraticRatio(double a, double b, double c, double x);
 Quad CubicRatio(double p, double q, double x);
 Quad SystemRatio(const std::array<SystemRow, 3>& rows, const std::vector<double>& xyz);
