@@ -3,6 +3,7 @@
 #include "common/colour.h"
 #include "common/numbers.h"
 #include "common/placement.h"
+#include "common/twips.h"
 
 #include <QAction>
 #include <QLabel>
@@ -10,6 +11,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStringList>
+#include <map>
 
 namespace suite::tools {
 
@@ -44,11 +46,15 @@ constexpr int kBoxHeight = 360;
 constexpr int kButtonHeight = 420;
 constexpr int kCoefficient = 900;
 constexpr int kSign = 450;
+constexpr int kGap = 120;
 constexpr int kSolveWidth = 1200;
-constexpr int kResultLeft = kLeft + kSolveWidth + 120;
-constexpr int kResultWidth = 3000;
-constexpr int kCheckLeft = 8760;
+constexpr int kResultLeft = kLeft + kSolveWidth + kGap;
+// A complex root is written whole, "-8.88888888888888E-308 + 8.88888888888888E+307 i" at
+// its longest, and the two of them stand side by side.
+constexpr int kRootWidth = 4900;
+constexpr int kCheckLeft = kResultLeft + 2 * (kRootWidth + kGap);
 constexpr int kCheckWidth = 1000;
+constexpr int kClientWidth = kCheckLeft + kCheckWidth + kLeft;
 constexpr int kPanelPitch = 1410;
 
 void SetUpBox(TextBox* box, const QString& spokenName, bool result)
@@ -60,6 +66,28 @@ void SetUpBox(TextBox* box, const QString& spokenName, bool result)
         SetBackColor(box, SystemColor(SystemColour::InactiveBorder));
     } else {
         SetBackColor(box, BgrColor(0xE0E0E0));
+    }
+}
+
+// A row of an equation, "[a] X²+ [b] X+ [c] =0": each box is named by the term after it,
+// not by the caption before it as PlaceRow ties them. A caption after no box, or an empty
+// one between two result boxes, names none.
+void PlaceEquationRow(Form& form, int left, int top, const std::vector<Piece>& pieces)
+{
+    PlaceRow(form, left, top, kBoxHeight, pieces);
+    std::map<int, QLabel*> captions;  // of this row, by their left edge
+    for (QLabel* label : form.Client()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+        if (label->y() == TwipsToPixels(top)) captions[label->x()] = label;
+    int x = left;
+    TextBox* before = nullptr;
+    for (const Piece& piece : pieces) {
+        if (piece.box) {
+            before = *piece.box;
+        } else if (QLabel* caption = captions[TwipsToPixels(x)]) {
+            caption->setBuddy(caption->text().isEmpty() ? nullptr : before);
+            before = nullptr;
+        }
+        x += piece.width;
     }
 }
 
@@ -77,7 +105,7 @@ EquationForm::EquationForm(Platform& platform, std::function<void()> showTools, 
 {
     setObjectName(QStringLiteral("equation"));
     setWindowTitle(QStringLiteral("Saltreve"));
-    SetClientSizeTwips(10000, 6630);
+    SetClientSizeTwips(kClientWidth, 6630);
     BuildMenu();
     BuildPanels();
     AddDateTimeStatusBar();
@@ -121,13 +149,16 @@ void EquationForm::BuildPanels()
         const char* checkName;
     };
     const QString xCoefficient = QStringLiteral("X 的系数");
+    // The result boxes of the linear and the cubic panel reach to the check button: the
+    // cubic's holds three roots, and a long fixed-decimal root shows as much as it can.
+    constexpr int kWideResult = kCheckLeft - kGap - kResultLeft;
     const Single singles[] = {
         {QStringLiteral("解一元一次方程："), QStringLiteral("一元一次方程"),
          {{QStringLiteral("Text1"), kCoefficient, &Text1}, {x, kSign},
           {QStringLiteral("Text2"), kCoefficient, &Text2}, {tail, kSign}},
          {xCoefficient, constant},
          &Command1, "Command1", QStringLiteral("X="),
-         {{QStringLiteral("Text3"), kResultWidth, &Text3}},
+         {{QStringLiteral("Text3"), kWideResult, &Text3}},
          {QStringLiteral("X")},
          &Command6, "Command6"},
         {QStringLiteral("解一元二次方程："), QStringLiteral("一元二次方程"),
@@ -136,26 +167,25 @@ void EquationForm::BuildPanels()
           {QStringLiteral("Text6"), kCoefficient, &Text6}, {tail, kSign}},
          {QStringLiteral("X² 的系数"), xCoefficient, constant},
          &Command2, "Command2", QStringLiteral("X1= X2="),
-         {{QStringLiteral("Text7"), kResultWidth, &Text7}, {QString(), 120},
-          {QStringLiteral("Text8"), kResultWidth, &Text8}},
+         {{QStringLiteral("Text7"), kRootWidth, &Text7}, {QString(), kGap},
+          {QStringLiteral("Text8"), kRootWidth, &Text8}},
          {QStringLiteral("X1"), QStringLiteral("X2")},
          &Command7, "Command7"},
-        // The cubic's result box has room for three roots.
         {QStringLiteral("解不完全三次方程："), QStringLiteral("不完全三次方程"),
          {{QStringLiteral("X³+"), 500}, {QStringLiteral("Text10"), kCoefficient, &Text10}, {x, kSign},
           {QStringLiteral("Text11"), kCoefficient, &Text11}, {tail, kSign}},
          {xCoefficient, constant},
          &Command3, "Command3", QStringLiteral("X="),
-         {{QStringLiteral("Text12"), kCheckLeft - 120 - kResultLeft, &Text12}},
+         {{QStringLiteral("Text12"), kWideResult, &Text12}},
          {QStringLiteral("X")},
          &Command8, "Command8"},
     };
     int top = 120;
     for (const Single& single : singles) {
         heading(single.heading, top);
-        PlaceRow(form, kLeft, top + 360, kBoxHeight, single.equation);
+        PlaceEquationRow(form, kLeft, top + 360, single.equation);
         button(*single.solve, single.solveName, single.caption, single.panel, kLeft, top + 810, kSolveWidth, true);
-        PlaceRow(form, kResultLeft, top + 840, kBoxHeight, single.results);
+        PlaceEquationRow(form, kResultLeft, top + 840, single.results);
         button(*single.check, single.checkName, QStringLiteral("验算"), single.panel, kCheckLeft, top + 810,
                kCheckWidth, false);
         auto roles = single.inputRoles.begin();
@@ -182,11 +212,11 @@ void EquationForm::BuildPanels()
     for (int r = 0; r < 3; ++r) {
         const auto& n = names[r];
         const auto& b = boxes[r];
-        PlaceRow(form, kLeft, firstRow + r * 420, kBoxHeight,
-                 {{QString::fromLatin1(n[0]), kCoefficient, b[0]}, {x, kSign},
-                  {QString::fromLatin1(n[1]), kCoefficient, b[1]}, {QStringLiteral("Y+"), kSign},
-                  {QString::fromLatin1(n[2]), kCoefficient, b[2]}, {QStringLiteral("Z"), kSign},
-                  {QString::fromLatin1(n[3]), kCoefficient, b[3]}, {tail, kSign}});
+        PlaceEquationRow(form, kLeft, firstRow + r * 420,
+                         {{QString::fromLatin1(n[0]), kCoefficient, b[0]}, {x, kSign},
+                          {QString::fromLatin1(n[1]), kCoefficient, b[1]}, {QStringLiteral("Y+"), kSign},
+                          {QString::fromLatin1(n[2]), kCoefficient, b[2]}, {QStringLiteral("Z"), kSign},
+                          {QString::fromLatin1(n[3]), kCoefficient, b[3]}, {tail, kSign}});
         for (int c = 0; c < 4; ++c)
             name(*b[c], panel, QStringLiteral("第%1个方程 ").arg(r + 1) + roles[c]);
     }
@@ -233,11 +263,7 @@ void EquationForm::Tell(const QString& text, MsgIcon icon)
 
 void EquationForm::TellVerdict(Verdict verdict, const QString& right, const QString& doubtful)
 {
-    switch (verdict) {
-    case Verdict::Right: Tell(right); break;
-    case Verdict::Doubtful: Tell(doubtful); break;
-    case Verdict::OutOfRange: Tell(kOutOfRange); break;
-    }
+    Tell(verdict == Verdict::Right ? right : doubtful);
 }
 
 // --- linear -----------------------------------------------------------------------------
@@ -265,7 +291,7 @@ void EquationForm::Command6_Click()
     else if (s.found == Found::OutOfRange)
         Tell(kOutOfRange);
     else
-        TellVerdict(JudgeLinear(a, b, s.values[0]), kRight, kDoubtful);
+        TellVerdict(JudgeLinear(a, b, s.unrounded[0]), kRight, kDoubtful);
 }
 
 // --- quadratic --------------------------------------------------------------------------
@@ -311,7 +337,7 @@ void EquationForm::Command7_Click()
     else if (s.found == Found::ComplexRoots)
         Tell(kNoRealRoot, MsgIcon::Exclamation);
     else
-        TellVerdict(JudgeQuadratic(a, b, c, s.values), kRight, kDoubtful);
+        TellVerdict(JudgeQuadratic(a, b, c, s.unrounded), kRight, kDoubtful);
 }
 
 // --- incomplete cubic -------------------------------------------------------------------
@@ -335,7 +361,7 @@ void EquationForm::Command8_Click()
     if (s.found == Found::OutOfRange)
         Tell(kOutOfRange);
     else
-        TellVerdict(JudgeCubic(p, q, s.values), kRight, kDoubtful);
+        TellVerdict(JudgeCubic(p, q, s.unrounded), kRight, kDoubtful);
 }
 
 // --- system -----------------------------------------------------------------------------
@@ -390,7 +416,7 @@ void EquationForm::Command5_Click()
     const std::array<SystemRow, 3> rows = SystemRows();
     const Solution s = SolveSystem(rows);
     if (RefuseSystem(s.found, true)) return;
-    TellVerdict(JudgeSystem(rows, s.values), kSystemRight, kSystemDoubtful);
+    TellVerdict(JudgeSystem(rows, s.unrounded), kSystemRight, kSystemDoubtful);
 }
 
 // --- menu -------------------------------------------------------------------------------
