@@ -21,8 +21,16 @@ constexpr char kStartStateVariable[] = "SUITE_START_STATE";
 constexpr char kMinimized[] = "minimized";
 }  // namespace
 
-MsgAnswer QtDialogs::ShowMessageBox(const QString& text, MsgButtons buttons, MsgIcon icon,
-                                const QString& title)
+QWidget* DialogOwner(QWidget* asker)
+{
+    QWidget* window = asker ? asker->window() : nullptr;
+    // A box owned by a hidden or minimised window would not show with it.
+    if (!window || !window->isVisible() || window->isMinimized()) return nullptr;
+    return window;
+}
+
+MsgAnswer QtDialogs::ShowMessageBox(QWidget* asker, const QString& text, MsgButtons buttons,
+                                    MsgIcon icon, const QString& title)
 {
     QMessageBox::Icon qicon = QMessageBox::NoIcon;
     switch (icon) {
@@ -34,7 +42,7 @@ MsgAnswer QtDialogs::ShowMessageBox(const QString& text, MsgButtons buttons, Msg
     }
     QMessageBox box(qicon, title.isEmpty() ? appTitle_ : title, text,
                     buttons == MsgButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
-                    QApplication::activeWindow());
+                    DialogOwner(asker));
     if (buttons == MsgButtons::YesNo) {
         box.button(QMessageBox::Yes)->setText(QStringLiteral("是(&Y)"));
         box.button(QMessageBox::No)->setText(QStringLiteral("否(&N)"));
@@ -46,9 +54,10 @@ MsgAnswer QtDialogs::ShowMessageBox(const QString& text, MsgButtons buttons, Msg
     return result == QMessageBox::Yes ? MsgAnswer::Yes : MsgAnswer::No;
 }
 
-QString QtDialogs::ShowInputBox(const QString& prompt, const QString& title, const QString& defaultText)
+QString QtDialogs::ShowInputBox(QWidget* asker, const QString& prompt, const QString& title,
+                                const QString& defaultText)
 {
-    QInputDialog dialog(QApplication::activeWindow());
+    QInputDialog dialog(DialogOwner(asker));
     dialog.setWindowTitle(title.isEmpty() ? appTitle_ : title);
     dialog.setLabelText(prompt);
     dialog.setTextValue(defaultText);

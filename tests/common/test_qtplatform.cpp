@@ -10,6 +10,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QThread>
+#include <QWidget>
 #include <gtest/gtest.h>
 
 using namespace suite;
@@ -107,6 +108,23 @@ TEST_F(LauncherTest, SettingsRoundTripInAPrivateStore)
     store.Save("Dorvix", "Settings", "MainLeft", "1500");
     EXPECT_EQ(store.Get("Dorvix", "Settings", "MainLeft", "1000"), "1500");
     EXPECT_TRUE(QFile::exists(dir_.path() + "/mathsuite/Dorvix.ini"));
+}
+
+TEST(DialogOwner, TheAskingWindowWhileItIsOnScreen)
+{
+    // Not the active window: that may be another one, which could close and take the box.
+    QWidget asking;
+    auto* control = new QWidget(&asking);
+    QWidget active;
+    active.show();
+    active.activateWindow();
+    EXPECT_EQ(DialogOwner(control), nullptr);  // hidden: the box stands on its own
+    asking.show();
+    EXPECT_EQ(DialogOwner(control), &asking);
+    EXPECT_EQ(DialogOwner(&asking), &asking);
+    asking.showMinimized();
+    EXPECT_EQ(DialogOwner(control), nullptr);
+    EXPECT_EQ(DialogOwner(nullptr), nullptr);
 }
 
 TEST(Colour, BlueGreenRedFromTheHighByteDown)
