@@ -48,7 +48,9 @@ enum class StartStyle { Normal, MinimizedFocus };
 
 // Starts a program by its path relative to the working directory, written as the windows
 // write it ("partmathtools\\triangle.exe"), or by a bare name looked up on the search path;
-// no wait, no process kept. False when it failed.
+// no wait, no process kept. False when it failed. MinimizedFocus asks the program's window
+// to open minimised: the suite's own programs always do, an outside program where it has a
+// start option for it.
 class Launcher {
 public:
     virtual ~Launcher() = default;

@@ -76,13 +76,32 @@ QString QtLauncher::Find(const QString& relativePath)
     return info.isFile() && info.isExecutable() ? info.absoluteFilePath() : QString();
 }
 
+QStringList IconicStartOptions(const QString& program)
+{
+    // The X toolkit's -iconic, which xterm and xcalc take; uxterm, lxterm and koi8rxterm are
+    // xterm's wrapper scripts and hand their options on to it. The other desktop calculators
+    // and terminals have no such option and open normal.
+    static const char* const kIconic[] = {"xterm", "uxterm", "lxterm", "koi8rxterm", "xcalc"};
+    // By the file a link finally leads to: x-terminal-emulator is whichever terminal the
+    // system chose.
+    const QFileInfo info(program);
+    const QString real = info.canonicalFilePath().isEmpty() ? info.fileName()
+                                                            : QFileInfo(info.canonicalFilePath()).fileName();
+    for (const char* name : kIconic)
+        if (real == QLatin1String(name)) return {QStringLiteral("-iconic")};
+    return {};
+}
+
 bool QtLauncher::Start(const QString& relativePath, const QStringList& arguments, StartStyle style)
 {
     const QString program = Find(relativePath);
     if (program.isEmpty()) return false;
     QProcess process;
     process.setProgram(program);
-    process.setArguments(arguments);
+    // The suite's own programs learn the style from the environment below; an outside
+    // program is asked in its own words, ahead of its arguments (xterm's -e ends its options).
+    process.setArguments(style == StartStyle::MinimizedFocus ? IconicStartOptions(program) + arguments
+                                                            : arguments);
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove(QString::fromLatin1(kStartStateVariable));
     if (style == StartStyle::MinimizedFocus)

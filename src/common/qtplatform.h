@@ -36,6 +36,10 @@ private:
     QString appTitle_;
 };
 
+// The options with which an outside program found at `program` starts minimised, where it
+// has one of its own; empty otherwise.
+QStringList IconicStartOptions(const QString& program);
+
 class QtLauncher final : public Launcher {
 public:
     QString Find(const QString& relativePath) override;
