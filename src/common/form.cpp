@@ -8,6 +8,7 @@
 #include <QLayout>
 #include <QPushButton>
 #include <QScreen>
+#include <QStatusBar>
 #include <QTimer>
 #include <QToolButton>
 #include <algorithm>
@@ -142,6 +143,9 @@ void Form::showEvent(QShowEvent* event)
             }
         }
     }
+    // A window that keeps its size offers no grip to change it.
+    if (auto* bar = findChild<QStatusBar*>(QString(), Qt::FindDirectChildrenOnly))
+        bar->setSizeGripEnabled(!HasFixedBorder());
     QMainWindow::showEvent(event);
 }
 

@@ -43,7 +43,9 @@ TEST_P(FormSize, AWindowWithoutAMaximiseButtonKeepsItsDesignSize)
         EXPECT_EQ(form.maximumSize(), design);
         form.resize(design * 2);
         EXPECT_EQ(form.size(), design);
+        EXPECT_FALSE(form.statusBar()->isSizeGripEnabled());
     } else {
+        EXPECT_TRUE(form.statusBar()->isSizeGripEnabled());
         EXPECT_EQ(form.maximumSize(), QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
         form.resize(design * 2);
         EXPECT_EQ(form.size(), design * 2);
