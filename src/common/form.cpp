@@ -5,10 +5,13 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QPushButton>
 #include <QScreen>
+#include <QStatusBar>
 #include <QTimer>
 #include <QToolButton>
+#include <algorithm>
 
 namespace suite {
 
@@ -29,13 +32,20 @@ void Form::SetClientSizeTwips(int width, int height)
     adjustSize();
 }
 
+QPoint CenteredTopLeft(const QSize& frame, const QRect& available)
+{
+    QRect placed(QPoint(), frame);
+    placed.moveCenter(available.center());
+    return {std::max(placed.left(), available.left()), std::max(placed.top(), available.top())};
+}
+
 void Form::CenterOnScreen()
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen) return;
-    QRect frame = frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    move(frame.topLeft());
+    // Controls, menus and status bar added since the last layout pass count in the size.
+    if (QLayout* frameLayout = layout()) frameLayout->activate();
+    move(CenteredTopLeft(frameGeometry().size(), screen->availableGeometry()));
 }
 
 void Form::SetNoControlBox()
@@ -69,6 +79,10 @@ void Form::ApplyTitleBar()
         if (!noMaximize_) flags |= Qt::WindowMaximizeButtonHint;
     }
     setWindowFlags(flags);
+    // The layout sets the minimum and maximum size to the design size, and again whenever
+    // a menu bar or status bar joins the window.
+    if (QLayout* frameLayout = layout())
+        frameLayout->setSizeConstraint(HasFixedBorder() ? QLayout::SetFixedSize : QLayout::SetDefaultConstraint);
 }
 
 void Form::SetDefaultButton(QAbstractButton* button, WhileHidden whileHidden)
@@ -129,6 +143,9 @@ void Form::showEvent(QShowEvent* event)
             }
         }
     }
+    // A window that keeps its size offers no grip to change it.
+    if (auto* bar = findChild<QStatusBar*>(QString(), Qt::FindDirectChildrenOnly))
+        bar->setSizeGripEnabled(!HasFixedBorder());
     QMainWindow::showEvent(event);
 }
 

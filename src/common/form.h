@@ -10,6 +10,10 @@ class QStatusBar;
 
 namespace suite {
 
+// Where a window of `frame` size starts when centred on `available`: centred, but never
+// above or left of it, so a window larger than the screen shows its title bar and menu.
+QPoint CenteredTopLeft(const QSize& frame, const QRect& available);
+
 // Base of every window of the suite: a main window whose central widget is the client area
 // where controls sit at twip positions.
 class Form : public QMainWindow {
@@ -20,11 +24,16 @@ public:
 
     QWidget* Client() const { return client_; }
     void SetClientSizeTwips(int width, int height);
+    // Centred on the primary screen's available area (CenteredTopLeft).
     void CenterOnScreen();
     // Title bar with caption only: no system menu, no close, minimise or maximise buttons.
     void SetNoControlBox();
     void SetNoMaximize();
     void SetNoMinimize();
+    // A window without a maximise button (SetNoMaximize, SetNoControlBox) has a fixed
+    // border: it keeps its design size (client area, menu bar and status bar), which is its
+    // minimum and maximum size, so no window manager can resize or maximise it.
+    bool HasFixedBorder() const { return noControlBox_ || noMaximize_; }
 
     // At most one default button. Enter presses the focused command button when one has the
     // focus, and otherwise the default button if it is enabled and visible; a default that

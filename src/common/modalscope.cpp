@@ -1,11 +1,10 @@
 #include "modalscope.h"
 
-#include "windowkit.h"
-
 #include <QCoreApplication>
 #include <QPointer>
 #include <QTimer>
 #include <QTimerEvent>
+#include <QWidget>
 #include <algorithm>
 #include <utility>
 #include <vector>
@@ -14,7 +13,27 @@ namespace suite {
 
 namespace {
 
-void DeleteWhenFree(Form* form);
+// The windows whose handlers wait, innermost last; a window asking again while it waits
+// (a prompt over its context menu) is in it twice.
+std::vector<QPointer<QWidget>> waiting;
+
+bool Waits(const QObject* window)
+{
+    return window && std::any_of(waiting.begin(), waiting.end(),
+                                 [window](const QPointer<QWidget>& w) { return w == window; });
+}
+
+// Deleting an object deletes its children with it, so a waiting window keeps every object it
+// belongs to as well as itself. Its sibling windows, and windows of its own, are not kept.
+bool Keeps(const QObject* object)
+{
+    for (const QPointer<QWidget>& window : waiting)
+        for (const QObject* o = window.data(); o; o = o->parent())
+            if (o == object) return true;
+    return false;
+}
+
+void DeleteWhenFree(QObject* object);
 
 class Hold final : public QObject {
 public:
@@ -22,7 +41,7 @@ public:
     {
         if (event->type() == QEvent::Timer) {
             auto* timer = qobject_cast<QTimer*>(watched);
-            if (timer && qobject_cast<Form*>(timer->parent())) {
+            if (timer && Waits(timer->parent())) {
                 const int id = static_cast<QTimerEvent*>(event)->timerId();
                 const bool known = std::any_of(due_.begin(), due_.end(),
                                                [&](const auto& d) { return d.first == timer; });
@@ -30,56 +49,65 @@ public:
                 return true;
             }
         } else if (event->type() == QEvent::DeferredDelete) {
-            if (auto* form = qobject_cast<Form*>(watched)) {
-                held_.emplace_back(form);
+            if (Keeps(watched)) {
+                held_.emplace_back(watched);
                 return true;
             }
         }
         return false;
     }
 
+    // Lets go of what belongs to windows that no longer wait.
     void Release()
     {
-        // A timer stopped during the wait has nothing due.
-        for (const auto& [timer, id] : due_)
-            if (timer && timer->isActive() && timer->timerId() == id)
+        std::erase_if(due_, [](const std::pair<QPointer<QTimer>, int>& d) {
+            const auto& [timer, id] = d;
+            if (!timer) return true;
+            if (Waits(timer->parent())) return false;
+            // A timer stopped during the wait has nothing due.
+            if (timer->isActive() && timer->timerId() == id)
                 QCoreApplication::postEvent(timer, new QTimerEvent(id));
-        for (const QPointer<Form>& form : held_)
-            if (form) DeleteWhenFree(form);
-        due_.clear();
-        held_.clear();
+            return true;
+        });
+        std::erase_if(held_, [](const QPointer<QObject>& object) {
+            if (!object) return true;
+            if (Keeps(object)) return false;
+            DeleteWhenFree(object);
+            return true;
+        });
     }
 
-    void HoldDeletion(Form* form) { held_.emplace_back(form); }
+    void HoldDeletion(QObject* object) { held_.emplace_back(object); }
 
 private:
     std::vector<std::pair<QPointer<QTimer>, int>> due_;
-    std::vector<QPointer<Form>> held_;
+    std::vector<QPointer<QObject>> held_;
 };
 
-int depth = 0;
 Hold* hold = nullptr;
 
-void DeleteWhenFree(Form* form)
+void DeleteWhenFree(QObject* object)
 {
     // Queued, so it runs from the event loop; a wait begun meanwhile (the same handler's
     // next prompt) holds the window again.
     QMetaObject::invokeMethod(
-        form,
-        [form] {
-            if (hold)
-                hold->HoldDeletion(form);
+        QCoreApplication::instance(),
+        [object = QPointer<QObject>(object)] {
+            if (!object) return;
+            if (hold && Keeps(object))
+                hold->HoldDeletion(object);
             else
-                delete form;
+                delete object.data();
         },
         Qt::QueuedConnection);
 }
 
 }  // namespace
 
-ModalScope::ModalScope()
+ModalScope::ModalScope(QWidget* asker)
 {
-    if (depth++ == 0 && QCoreApplication::instance()) {
+    waiting.emplace_back(asker ? asker->window() : nullptr);
+    if (!hold && QCoreApplication::instance()) {
         hold = new Hold;
         QCoreApplication::instance()->installEventFilter(hold);
     }
@@ -87,14 +115,19 @@ ModalScope::ModalScope()
 
 ModalScope::~ModalScope()
 {
-    if (--depth == 0 && hold) {
-        Hold* ending = std::exchange(hold, nullptr);
-        if (QCoreApplication::instance()) QCoreApplication::instance()->removeEventFilter(ending);
-        ending->Release();
-        delete ending;
+    // Waits end in the reverse order of their start: each is a handler's stack frame.
+    waiting.pop_back();
+    if (!hold) return;
+    if (!waiting.empty()) {
+        hold->Release();
+        return;
     }
+    Hold* ending = std::exchange(hold, nullptr);
+    if (QCoreApplication::instance()) QCoreApplication::instance()->removeEventFilter(ending);
+    ending->Release();
+    delete ending;
 }
 
-bool ModalScope::Active() { return depth > 0; }
+bool ModalScope::Holds(const QWidget* window) { return Waits(window); }
 
 }  // namespace suite

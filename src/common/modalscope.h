@@ -1,21 +1,25 @@
 #pragma once
-// While a handler waits on a modal prompt, message box or menu, the program's windows hold
-// still, so that the waiting handler runs to its end: ticks of the timers a window owns (its
-// QTimer children) are held back, and no window is deleted. When the last wait ends, each
-// timer that fell due meanwhile ticks once and each held window goes, both from the event
-// loop after the waiting handler has returned.
+// While a handler waits on a modal prompt, message box or menu, the window whose handler it
+// is holds still, so that the handler runs to its end: ticks of the timers that window owns
+// (its QTimer children) are held back, and neither it nor a window it belongs to is deleted.
+// Every other window goes on as before: its clocks tick and it may close and go meanwhile.
+// When the window's last wait ends, each of its timers that fell due meanwhile ticks once
+// and each held window goes, both from the event loop after the waiting handler has returned.
+
+class QWidget;
 
 namespace suite {
 
 class ModalScope {
 public:
-    ModalScope();
+    // `asker` is the window that waits, or any control on it; nullptr holds nothing.
+    explicit ModalScope(QWidget* asker);
     ~ModalScope();
     ModalScope(const ModalScope&) = delete;
     ModalScope& operator=(const ModalScope&) = delete;
 
-    // True while any modal wait is under way.
-    static bool Active();
+    // True while a handler of this window waits.
+    static bool Holds(const QWidget* window);
 };
 
 }  // namespace suite

@@ -4,17 +4,18 @@
 
 namespace suite {
 
-MsgAnswer Dialogs::MessageBox(const QString& text, MsgButtons buttons, MsgIcon icon,
+MsgAnswer Dialogs::MessageBox(QWidget* asker, const QString& text, MsgButtons buttons, MsgIcon icon,
                               const QString& title)
 {
-    const ModalScope wait;
-    return ShowMessageBox(text, buttons, icon, title);
+    const ModalScope wait(asker);
+    return ShowMessageBox(asker, text, buttons, icon, title);
 }
 
-QString Dialogs::InputBox(const QString& prompt, const QString& title, const QString& defaultText)
+QString Dialogs::InputBox(QWidget* asker, const QString& prompt, const QString& title,
+                          const QString& defaultText)
 {
-    const ModalScope wait;
-    return ShowInputBox(prompt, title, defaultText);
+    const ModalScope wait(asker);
+    return ShowInputBox(asker, prompt, title, defaultText);
 }
 
 QString NativeRelativePath(const QString& windowsPath)

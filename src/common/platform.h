@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+class QWidget;
+
 namespace suite {
 
 class RandomSource;
@@ -23,21 +25,22 @@ enum class MsgIcon { None, Information, Exclamation, Critical, Question };
 enum class MsgAnswer { Ok, Yes, No };
 
 // Modal message boxes and input prompts. An empty title means the program's appTitle.
-// While one is open the program's windows hold still (ModalScope), whichever implementation
-// shows it, so the handler that asked runs to its end.
+// `asker` is the window whose handler asks (or a control on it): while the box is open that
+// window holds still (ModalScope), whichever implementation shows it, so the handler runs to
+// its end; the other windows go on. The box shows over the asking window.
 class Dialogs {
 public:
     virtual ~Dialogs() = default;
-    MsgAnswer MessageBox(const QString& text, MsgButtons buttons, MsgIcon icon,
+    MsgAnswer MessageBox(QWidget* asker, const QString& text, MsgButtons buttons, MsgIcon icon,
                          const QString& title = {});
     // Cancel yields empty text.
-    QString InputBox(const QString& prompt, const QString& title = {},
+    QString InputBox(QWidget* asker, const QString& prompt, const QString& title = {},
                      const QString& defaultText = {});
 
 protected:
-    virtual MsgAnswer ShowMessageBox(const QString& text, MsgButtons buttons, MsgIcon icon,
-                                     const QString& title) = 0;
-    virtual QString ShowInputBox(const QString& prompt, const QString& title,
+    virtual MsgAnswer ShowMessageBox(QWidget* asker, const QString& text, MsgButtons buttons,
+                                     MsgIcon icon, const QString& title) = 0;
+    virtual QString ShowInputBox(QWidget* asker, const QString& prompt, const QString& title,
                                  const QString& defaultText) = 0;
 };
 
@@ -45,7 +48,9 @@ enum class StartStyle { Normal, MinimizedFocus };
 
 // Starts a program by its path relative to the working directory, written as the windows
 // write it ("partmathtools\\triangle.exe"), or by a bare name looked up on the search path;
-// no wait, no process kept. False when it failed.
+// no wait, no process kept. False when it failed. MinimizedFocus asks the program's window
+// to open minimised: the suite's own programs always do, an outside program where it has a
+// start option for it.
 class Launcher {
 public:
     virtual ~Launcher() = default;

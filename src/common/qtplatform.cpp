@@ -23,8 +23,16 @@ constexpr char kStartStateVariable[] = "SUITE_START_STATE";
 constexpr char kMinimized[] = "minimized";
 }  // namespace
 
-MsgAnswer QtDialogs::ShowMessageBox(const QString& text, MsgButtons buttons, MsgIcon icon,
-                                const QString& title)
+QWidget* DialogOwner(QWidget* asker)
+{
+    QWidget* window = asker ? asker->window() : nullptr;
+    // A box owned by a hidden or minimised window would not show with it.
+    if (!window || !window->isVisible() || window->isMinimized()) return nullptr;
+    return window;
+}
+
+MsgAnswer QtDialogs::ShowMessageBox(QWidget* asker, const QString& text, MsgButtons buttons,
+                                    MsgIcon icon, const QString& title)
 {
     QMessageBox::Icon qicon = QMessageBox::NoIcon;
     switch (icon) {
@@ -36,7 +44,7 @@ MsgAnswer QtDialogs::ShowMessageBox(const QString& text, MsgButtons buttons, Msg
     }
     QMessageBox box(qicon, title.isEmpty() ? appTitle_ : title, text,
                     buttons == MsgButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
-                    QApplication::activeWindow());
+                    DialogOwner(asker));
     if (buttons == MsgButtons::YesNo) {
         box.button(QMessageBox::Yes)->setText(QStringLiteral("是(&Y)"));
         box.button(QMessageBox::No)->setText(QStringLiteral("否(&N)"));
@@ -48,9 +56,10 @@ MsgAnswer QtDialogs::ShowMessageBox(const QString& text, MsgButtons buttons, Msg
     return result == QMessageBox::Yes ? MsgAnswer::Yes : MsgAnswer::No;
 }
 
-QString QtDialogs::ShowInputBox(const QString& prompt, const QString& title, const QString& defaultText)
+QString QtDialogs::ShowInputBox(QWidget* asker, const QString& prompt, const QString& title,
+                                const QString& defaultText)
 {
-    QInputDialog dialog(QApplication::activeWindow());
+    QInputDialog dialog(DialogOwner(asker));
     dialog.setWindowTitle(title.isEmpty() ? appTitle_ : title);
     dialog.setLabelText(prompt);
     dialog.setTextValue(defaultText);
@@ -69,13 +78,32 @@ QString QtLauncher::Find(const QString& relativePath)
     return info.isFile() && info.isExecutable() ? info.absoluteFilePath() : QString();
 }
 
+QStringList IconicStartOptions(const QString& program)
+{
+    // The X toolkit's -iconic, which xterm and xcalc take; uxterm, lxterm and koi8rxterm are
+    // xterm's wrapper scripts and hand their options on to it. The other desktop calculators
+    // and terminals have no such option and open normal.
+    static const char* const kIconic[] = {"xterm", "uxterm", "lxterm", "koi8rxterm", "xcalc"};
+    // By the file a link finally leads to: x-terminal-emulator is whichever terminal the
+    // system chose.
+    const QFileInfo info(program);
+    const QString real = info.canonicalFilePath().isEmpty() ? info.fileName()
+                                                            : QFileInfo(info.canonicalFilePath()).fileName();
+    for (const char* name : kIconic)
+        if (real == QLatin1String(name)) return {QStringLiteral("-iconic")};
+    return {};
+}
+
 bool QtLauncher::Start(const QString& relativePath, const QStringList& arguments, StartStyle style)
 {
     const QString program = Find(relativePath);
     if (program.isEmpty()) return false;
     QProcess process;
     process.setProgram(program);
-    process.setArguments(arguments);
+    // The suite's own programs learn the style from the environment below; an outside
+    // program is asked in its own words, ahead of its arguments (xterm's -e ends its options).
+    process.setArguments(style == StartStyle::MinimizedFocus ? IconicStartOptions(program) + arguments
+                                                            : arguments);
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove(QString::fromLatin1(kStartStateVariable));
     if (style == StartStyle::MinimizedFocus)

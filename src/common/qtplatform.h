@@ -19,18 +19,26 @@ public:
     void PlayCue(const QString&) override {}
 };
 
+// The window a box of `asker` stands over: the asking window while it is on screen, else none.
+// Never another window, which could close and take the open box with it.
+QWidget* DialogOwner(QWidget* asker);
+
 class QtDialogs final : public Dialogs {
 public:
     explicit QtDialogs(QString appTitle) : appTitle_(std::move(appTitle)) {}
 
 private:
-    MsgAnswer ShowMessageBox(const QString& text, MsgButtons buttons, MsgIcon icon,
+    MsgAnswer ShowMessageBox(QWidget* asker, const QString& text, MsgButtons buttons, MsgIcon icon,
                              const QString& title) override;
-    QString ShowInputBox(const QString& prompt, const QString& title,
+    QString ShowInputBox(QWidget* asker, const QString& prompt, const QString& title,
                          const QString& defaultText) override;
 
     QString appTitle_;
 };
+
+// The options with which an outside program found at `program` starts minimised, where it
+// has one of its own; empty otherwise.
+QStringList IconicStartOptions(const QString& program);
 
 class QtLauncher final : public Launcher {
 public:

@@ -102,7 +102,7 @@ void TextBox::contextMenuEvent(QContextMenuEvent* event)
     }
     {
         // The menu's own event loop must not let the window's timers close it underneath.
-        const ModalScope wait;
+        const ModalScope wait(this);
         menu->exec(event->globalPos());
     }
     delete menu;

@@ -560,18 +560,18 @@ void DrillEngine::mnus_Click()
     Option3->setEnabled(false);
     Option2->setEnabled(false);
     Option1->setEnabled(false);
-    platform_.dialogs.MessageBox(kSettingsDone, MsgButtons::Ok, MsgIcon::Information);
+    platform_.dialogs.MessageBox(this, kSettingsDone, MsgButtons::Ok, MsgIcon::Information);
 }
 
 void DrillEngine::AskCustomSettings()
 {
     Dialogs& dialogs = platform_.dialogs;
-    StoreCustomRange(dialogs.InputBox(d_.rangePrompt, kRangeTitle, d_.rangeDefault));
-    WriteCustomNumber(Text8, dialogs.InputBox(kCountPrompt, kCountTitle, QStringLiteral("10")),
+    StoreCustomRange(dialogs.InputBox(this, d_.rangePrompt, kRangeTitle, d_.rangeDefault));
+    WriteCustomNumber(Text8, dialogs.InputBox(this, kCountPrompt, kCountTitle, QStringLiteral("10")),
                       QStringLiteral("题数"));
-    WriteCustomNumber(Text2, dialogs.InputBox(kTimePrompt, kTimeTitle, QStringLiteral("30")),
+    WriteCustomNumber(Text2, dialogs.InputBox(this, kTimePrompt, kTimeTitle, QStringLiteral("30")),
                       QStringLiteral("限定时间"));
-    StoreCustomPenalty(dialogs.InputBox(kPenaltyPrompt, kPenaltyTitle, QStringLiteral("2")));
+    StoreCustomPenalty(dialogs.InputBox(this, kPenaltyPrompt, kPenaltyTitle, QStringLiteral("2")));
 }
 
 void DrillEngine::WriteCustomNumber(TextBox* box, const QString& reply, const QString& what)
@@ -617,7 +617,7 @@ std::optional<double> DrillEngine::MissPenalty() const { return v_.penaltyCount;
 
 void DrillEngine::Refuse(const QString& message)
 {
-    platform_.dialogs.MessageBox(message, MsgButtons::Ok, MsgIcon::Exclamation);
+    platform_.dialogs.MessageBox(this, message, MsgButtons::Ok, MsgIcon::Exclamation);
 }
 
 void DrillEngine::Text2_Change()

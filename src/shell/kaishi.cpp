@@ -82,7 +82,7 @@ void KaishiForm::Choose(const QString& value)
 {
     // The learner still gets to practise; they only learn that the choice will not last.
     if (!WriteTipsMode(value))
-        platform_.dialogs.MessageBox(QString::fromUtf8(kNotSavedMessage), MsgButtons::Ok,
+        platform_.dialogs.MessageBox(this, QString::fromUtf8(kNotSavedMessage), MsgButtons::Ok,
                                      MsgIcon::Exclamation);
     Leave();
 }

@@ -258,7 +258,7 @@ void EquationForm::BuildMenu()
 
 void EquationForm::Tell(const QString& text, MsgIcon icon)
 {
-    platform_.dialogs.MessageBox(text, MsgButtons::Ok, icon);
+    platform_.dialogs.MessageBox(this, text, MsgButtons::Ok, icon);
 }
 
 void EquationForm::TellVerdict(Verdict verdict, const QString& right, const QString& doubtful)

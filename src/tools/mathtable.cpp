@@ -176,7 +176,7 @@ void MathtableForm::Command2_Click()
 
 void MathtableForm::Command3_Click()
 {
-    platform_.dialogs.MessageBox(QString::fromUtf8(kAbout), MsgButtons::Ok, MsgIcon::None);
+    platform_.dialogs.MessageBox(this, QString::fromUtf8(kAbout), MsgButtons::Ok, MsgIcon::None);
 }
 
 void MathtableForm::Command4_Click()

@@ -117,7 +117,7 @@ MathtoolsForm::MathtoolsForm(Platform& platform, MathtoolsHooks hooks, QWidget* 
 void MathtoolsForm::Launch(int number)
 {
     const ButtonDesign& design = Design(number);
-    StartTool(platform_, QString::fromLatin1(design.path), design.kind, design.notice);
+    StartTool(platform_, this, QString::fromLatin1(design.path), design.kind, design.notice);
 }
 
 void MathtoolsForm::LeaveFor(const std::function<void()>& show)

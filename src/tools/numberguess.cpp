@@ -452,7 +452,7 @@ void NumberguessForm::closeEvent(QCloseEvent* event)
 void NumberguessForm::Message(const QString& text)
 {
     ++openMessages_;
-    platform_.dialogs.MessageBox(text, MsgButtons::Ok, MsgIcon::None);
+    platform_.dialogs.MessageBox(this, text, MsgButtons::Ok, MsgIcon::None);
     --openMessages_;
     if (openMessages_ == 0 && closeWaiting_) {
         closeWaiting_ = false;

@@ -72,33 +72,33 @@ PreparedStart PrepareStart(Launcher& launcher, const QString& windowsPath, Progr
     return start;
 }
 
-void Exclaim(Platform& platform, const QString& text)
+void Exclaim(Platform& platform, QWidget* asker, const QString& text)
 {
-    platform.dialogs.MessageBox(text, MsgButtons::Ok, MsgIcon::Exclamation);
+    platform.dialogs.MessageBox(asker, text, MsgButtons::Ok, MsgIcon::Exclamation);
 }
 
-void StartedNotice(Platform& platform)
+void StartedNotice(Platform& platform, QWidget* asker)
 {
-    platform.dialogs.MessageBox(Utf8(kStartedNotice), MsgButtons::Ok, MsgIcon::Information);
+    platform.dialogs.MessageBox(asker, Utf8(kStartedNotice), MsgButtons::Ok, MsgIcon::Information);
 }
 
 }  // namespace
 
-void StartTool(Platform& platform, const QString& windowsPath, ProgramKind kind, Notice notice)
+void StartTool(Platform& platform, QWidget* asker, const QString& windowsPath, ProgramKind kind,
+               Notice notice)
 {
-    // Only the platform is used from here on: the window that asked may be gone by the time
-    // the learner closes the notice.
+    // The asking window outlives its handler's boxes (ModalScope), so it can own the next.
     const PreparedStart start = PrepareStart(platform.launcher, windowsPath, kind);
     if (!start.missing.isEmpty()) {
-        Exclaim(platform, start.missing);
+        Exclaim(platform, asker, start.missing);
         return;
     }
-    if (notice == Notice::Before) StartedNotice(platform);
+    if (notice == Notice::Before) StartedNotice(platform, asker);
     if (!platform.launcher.Start(start.program, start.arguments, StartStyle::MinimizedFocus)) {
-        Exclaim(platform, Utf8("程序 ") + start.name + Utf8(" 未能启动。"));
+        Exclaim(platform, asker, Utf8("程序 ") + start.name + Utf8(" 未能启动。"));
         return;
     }
-    if (notice == Notice::After) StartedNotice(platform);
+    if (notice == Notice::After) StartedNotice(platform, asker);
 }
 
 }  // namespace suite::tools

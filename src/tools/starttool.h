@@ -24,7 +24,8 @@ enum class Notice { None, Before, After };
 // Starts the program minimised with the focus, without waiting and keeping nothing of it,
 // with the started notice where `notice` puts it. A program that cannot be found or whose
 // start is refused gets an exclamation message in place of the notice that would follow.
-// Every call starts one more process.
-void StartTool(Platform& platform, const QString& windowsPath, ProgramKind kind, Notice notice);
+// Every call starts one more process. `asker` is the window whose button asked.
+void StartTool(Platform& platform, QWidget* asker, const QString& windowsPath, ProgramKind kind,
+               Notice notice);
 
 }  // namespace suite::tools

@@ -1,10 +1,13 @@
-// A window's timers and its lifetime while one of its handlers waits on a modal dialog.
+// A window's timers and its lifetime while one of its handlers waits on a modal dialog, and
+// the other windows', which go on meanwhile.
 #include "common/modalscope.h"
 #include "common/windowkit.h"
+#include "testkit/controls.h"
 #include "testkit/fakes.h"
 
 #include <QCoreApplication>
 #include <QPointer>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QTimer>
 #include <QTimerEvent>
@@ -16,8 +19,9 @@ namespace {
 
 // A window with one timer of its own whose ticks are counted.
 struct TickingForm : Form {
-    TickingForm()
+    explicit TickingForm(QWidget* parent = nullptr) : Form(parent)
     {
+        setWindowFlag(Qt::Window);
         timer = new QTimer(this);
         timer->start(100000);
         connect(timer, &QTimer::timeout, this, [this] { ++ticks; });
@@ -25,6 +29,16 @@ struct TickingForm : Form {
     QTimer* timer;
     int ticks = 0;
 };
+
+// A window that goes when it closes, as every window of the suite does.
+template <class... Args>
+QPointer<TickingForm> Shown(Args... args)
+{
+    auto* form = new TickingForm(args...);
+    form->setAttribute(Qt::WA_DeleteOnClose);
+    form->show();
+    return form;
+}
 
 // What a tick falling due looks like to the program, without waiting for one.
 void TickFallsDue(QTimer* timer)
@@ -38,6 +52,7 @@ void DialogLoopRuns() { QCoreApplication::sendPostedEvents(); }
 
 class Prompt : public ::testing::Test {
 protected:
+    void TearDown() override { suite::testing::FlushClosedWindows(); }
     suite::testing::FakePlatform fake;
     Dialogs& dialogs = fake.platform.dialogs;
 };
@@ -50,17 +65,18 @@ TEST_F(Prompt, TheWindowsTicksWaitAndTheOneDueRunsAfterTheHandler)
     QObject::connect(clock, &QTimer::timeout, [&] { ++clockTicks; });
     int ticksSeen = -1;
     fake.dialogs.onDialog = [&] {
-        EXPECT_TRUE(ModalScope::Active());
+        EXPECT_TRUE(ModalScope::Holds(&form));
         TickFallsDue(form.timer);
         TickFallsDue(form.timer);
         TickFallsDue(clock);  // the status bar's clock is not one of the window's timers
         DialogLoopRuns();
         ticksSeen = form.ticks;
     };
-    dialogs.InputBox(QStringLiteral("?"));
+    dialogs.InputBox(&form, QStringLiteral("?"));
+    EXPECT_EQ(fake.dialogs.inputs.at(0).asker, &form);
     EXPECT_EQ(ticksSeen, 0);
     EXPECT_EQ(clockTicks, 1);
-    EXPECT_FALSE(ModalScope::Active());
+    EXPECT_FALSE(ModalScope::Holds(&form));
     EXPECT_EQ(form.ticks, 0);  // not in the middle of the handler that asked
     DialogLoopRuns();
     EXPECT_EQ(form.ticks, 1);  // ticks that fell due together run once
@@ -75,16 +91,14 @@ TEST_F(Prompt, ATimerStoppedMeanwhileHasNothingDue)
         TickFallsDue(form.timer);
         form.timer->stop();
     };
-    dialogs.MessageBox(QStringLiteral("!"), MsgButtons::Ok, MsgIcon::Information);
+    dialogs.MessageBox(&form, QStringLiteral("!"), MsgButtons::Ok, MsgIcon::Information);
     DialogLoopRuns();
     EXPECT_EQ(form.ticks, 0);
 }
 
 TEST_F(Prompt, AWindowClosedMeanwhileGoesOnlyOnceEveryPromptOfTheHandlerIsOver)
 {
-    QPointer<Form> form = new TickingForm;
-    form->setAttribute(Qt::WA_DeleteOnClose);
-    form->show();
+    QPointer<TickingForm> form = Shown();
     std::vector<bool> aliveDuringPrompts;
     fake.dialogs.onDialog = [&] {
         if (form && form->isVisible()) form->close();
@@ -92,8 +106,8 @@ TEST_F(Prompt, AWindowClosedMeanwhileGoesOnlyOnceEveryPromptOfTheHandlerIsOver)
         aliveDuringPrompts.push_back(!form.isNull());
     };
     // One handler asking twice: the window must outlive both prompts.
-    dialogs.InputBox(QStringLiteral("1"));
-    dialogs.InputBox(QStringLiteral("2"));
+    dialogs.InputBox(form, QStringLiteral("1"));
+    dialogs.InputBox(form, QStringLiteral("2"));
     EXPECT_EQ(aliveDuringPrompts, (std::vector<bool>{true, true}));
     ASSERT_FALSE(form.isNull());
     EXPECT_FALSE(form->isVisible());
@@ -101,18 +115,94 @@ TEST_F(Prompt, AWindowClosedMeanwhileGoesOnlyOnceEveryPromptOfTheHandlerIsOver)
     EXPECT_TRUE(form.isNull());
 }
 
-TEST_F(Prompt, NestedWaitsReleaseTheWindowsOnlyWhenTheOuterEnds)
+TEST_F(Prompt, NestedWaitsReleaseTheWindowOnlyWhenTheOuterEnds)
 {
     TickingForm form;
+    QPushButton* button = new QPushButton(form.Client());
     fake.dialogs.onDialog = [&] { TickFallsDue(form.timer); };
     {
-        const ModalScope menu;  // a context menu open while a prompt comes up
-        dialogs.InputBox(QStringLiteral("?"));
+        const ModalScope menu(button);  // a context menu of one of its controls open while a prompt comes up
+        EXPECT_TRUE(ModalScope::Holds(&form));
+        dialogs.InputBox(&form, QStringLiteral("?"));
         DialogLoopRuns();
         EXPECT_EQ(form.ticks, 0);
     }
     DialogLoopRuns();
     EXPECT_EQ(form.ticks, 1);
+}
+
+// The other windows while one waits.
+
+TEST_F(Prompt, AnotherWindowTicksOnAndMayGoMeanwhile)
+{
+    TickingForm asking;
+    QPointer<TickingForm> other = Shown();
+    QPointer<TickingForm> closing = Shown();
+    fake.dialogs.onDialog = [&] {
+        EXPECT_FALSE(ModalScope::Holds(other));
+        TickFallsDue(other->timer);
+        TickFallsDue(other->timer);
+        closing->close();
+        DialogLoopRuns();
+        EXPECT_EQ(other->ticks, 2);
+        EXPECT_TRUE(closing.isNull());
+    };
+    dialogs.MessageBox(&asking, QStringLiteral("!"), MsgButtons::Ok, MsgIcon::Information);
+    ASSERT_FALSE(other.isNull());
+    DialogLoopRuns();
+    EXPECT_EQ(other->ticks, 2);  // nothing held back to run again
+    delete other.data();
+}
+
+TEST_F(Prompt, TheWindowAWaitingWindowBelongsToStaysWhileItsOwnWindowsMayGo)
+{
+    // Deleting a window deletes the windows it holds: the one that waits must not go with it.
+    QPointer<TickingForm> owner = Shown();
+    QPointer<TickingForm> asking = Shown(owner.data());
+    QPointer<TickingForm> sibling = Shown(owner.data());
+    QPointer<TickingForm> ownWindow = Shown(asking.data());
+    fake.dialogs.onDialog = [&] {
+        owner->close();
+        sibling->close();
+        ownWindow->close();
+        DialogLoopRuns();
+        EXPECT_FALSE(owner.isNull());
+        EXPECT_FALSE(asking.isNull());
+        EXPECT_TRUE(sibling.isNull());
+        EXPECT_TRUE(ownWindow.isNull());
+    };
+    dialogs.InputBox(asking, QStringLiteral("?"));
+    ASSERT_FALSE(owner.isNull());
+    DialogLoopRuns();
+    EXPECT_TRUE(owner.isNull());
+    EXPECT_TRUE(asking.isNull());
+}
+
+TEST_F(Prompt, AWindowWaitingInsideAnothersWaitIsFreedWhenItsOwnEnds)
+{
+    // The outer window's box is open when the inner window's handler asks in turn.
+    TickingForm outer;
+    TickingForm inner;
+    int innerTicksAfterItsBox = -1;
+    fake.dialogs.onDialog = [&] {
+        if (fake.dialogs.messages.size() == 1) {
+            dialogs.MessageBox(&inner, QStringLiteral("inner"), MsgButtons::Ok, MsgIcon::None);
+            DialogLoopRuns();
+            innerTicksAfterItsBox = inner.ticks;
+            EXPECT_TRUE(ModalScope::Holds(&outer));
+            EXPECT_FALSE(ModalScope::Holds(&inner));
+        } else {
+            TickFallsDue(inner.timer);
+            TickFallsDue(outer.timer);
+            EXPECT_TRUE(ModalScope::Holds(&outer));
+            EXPECT_TRUE(ModalScope::Holds(&inner));
+        }
+    };
+    dialogs.MessageBox(&outer, QStringLiteral("outer"), MsgButtons::Ok, MsgIcon::None);
+    EXPECT_EQ(innerTicksAfterItsBox, 1);
+    EXPECT_EQ(outer.ticks, 0);
+    DialogLoopRuns();
+    EXPECT_EQ(outer.ticks, 1);
 }
 
 }  // namespace

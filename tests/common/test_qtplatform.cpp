@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QThread>
+#include <QWidget>
 #include <gtest/gtest.h>
 
 using namespace suite;
@@ -98,6 +99,66 @@ TEST_F(LauncherTest, ABareNameIsFoundOnTheSearchPath)
     EXPECT_EQ(QtLauncher().Find("desk-calc"), QDir::current().absoluteFilePath("bin/desk-calc"));
 }
 
+// Outside programs as a desktop installs them: on the search path, some behind links.
+class OutsideProgramTest : public LauncherTest {
+protected:
+    void SetUp() override
+    {
+        LauncherTest::SetUp();
+        QDir().mkdir("bin");
+        QDir().mkdir("alternatives");
+        // Each records its arguments, one a line; the search path holds nothing else.
+        for (const char* name : {"xterm", "lxterm", "xcalc", "gnome-calculator", "gnome-terminal.wrapper"})
+            PutFile(QStringLiteral("bin/%1").arg(name),
+                    QByteArrayLiteral("#!/bin/sh\nprintf '%s\\n' \"$@\" > out.tmp && /bin/mv out.tmp out\n"), true);
+    }
+    // x-terminal-emulator through the system's alternatives to `terminal`.
+    static void ChooseTerminal(const char* terminal)
+    {
+        QFile::remove("alternatives/x-terminal-emulator");
+        QFile::remove("bin/x-terminal-emulator");
+        ASSERT_TRUE(QFile::link(QDir::current().absoluteFilePath(QStringLiteral("bin/%1").arg(terminal)),
+                                "alternatives/x-terminal-emulator"));
+        ASSERT_TRUE(QFile::link(QDir::current().absoluteFilePath("alternatives/x-terminal-emulator"),
+                                "bin/x-terminal-emulator"));
+    }
+    QByteArray StartedWith(const char* program, const QStringList& arguments, StartStyle style)
+    {
+        QFile::remove("out");
+        const SearchPathOf path("bin");
+        QtLauncher launcher;
+        if (!launcher.Start(QString::fromLatin1(program), arguments, style)) return "<not started>";
+        return WaitForFile("out");
+    }
+};
+
+TEST_F(OutsideProgramTest, StartsMinimisedThroughItsOwnOptionWhereItHasOne)
+{
+    const QStringList console{"-e", "partmathtools/Tarnley"};
+    const struct {
+        const char* program;
+        const char* terminal;  // behind x-terminal-emulator
+        QStringList arguments;
+        StartStyle style;
+        QByteArray received;
+    } cases[] = {
+        {"xcalc", "", {}, StartStyle::MinimizedFocus, "-iconic\n"},
+        {"xterm", "", console, StartStyle::MinimizedFocus, "-iconic\n-e\npartmathtools/Tarnley\n"},
+        {"x-terminal-emulator", "lxterm", console, StartStyle::MinimizedFocus,
+         "-iconic\n-e\npartmathtools/Tarnley\n"},
+        {"x-terminal-emulator", "gnome-terminal.wrapper", console, StartStyle::MinimizedFocus,
+         "-e\npartmathtools/Tarnley\n"},
+        {"gnome-calculator", "", {}, StartStyle::MinimizedFocus, "\n"},
+        {"xterm", "", console, StartStyle::Normal, "-e\npartmathtools/Tarnley\n"},
+        {"xcalc", "", {}, StartStyle::Normal, "\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.program) + " " + c.terminal);
+        if (*c.terminal) ChooseTerminal(c.terminal);
+        EXPECT_EQ(StartedWith(c.program, c.arguments, c.style), c.received);
+    }
+}
+
 TEST_F(LauncherTest, SettingsRoundTripInAPrivateStore)
 {
     QtSettingsStore store(dir_.path());
@@ -105,6 +166,23 @@ TEST_F(LauncherTest, SettingsRoundTripInAPrivateStore)
     store.Save("Dorvix", "Settings", "MainLeft", "1500");
     EXPECT_EQ(store.Get("Dorvix", "Settings", "MainLeft", "1000"), "1500");
     EXPECT_TRUE(QFile::exists(dir_.path() + "/mathsuite/Dorvix.ini"));
+}
+
+TEST(DialogOwner, TheAskingWindowWhileItIsOnScreen)
+{
+    // Not the active window: that may be another one, which could close and take the box.
+    QWidget asking;
+    auto* control = new QWidget(&asking);
+    QWidget active;
+    active.show();
+    active.activateWindow();
+    EXPECT_EQ(DialogOwner(control), nullptr);  // hidden: the box stands on its own
+    asking.show();
+    EXPECT_EQ(DialogOwner(control), &asking);
+    EXPECT_EQ(DialogOwner(&asking), &asking);
+    asking.showMinimized();
+    EXPECT_EQ(DialogOwner(control), nullptr);
+    EXPECT_EQ(DialogOwner(nullptr), nullptr);
 }
 
 TEST(Colour, BlueGreenRedFromTheHighByteDown)

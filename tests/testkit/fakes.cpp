@@ -2,10 +2,10 @@
 
 namespace suite::testing {
 
-MsgAnswer ScriptedDialogs::ShowMessageBox(const QString& text, MsgButtons buttons, MsgIcon icon,
-                                      const QString& title)
+MsgAnswer ScriptedDialogs::ShowMessageBox(QWidget* asker, const QString& text, MsgButtons buttons,
+                                          MsgIcon icon, const QString& title)
 {
-    messages.push_back({text, buttons, icon, title});
+    messages.push_back({text, buttons, icon, title, asker});
     if (onDialog) onDialog();
     if (!messageAnswers.empty()) {
         MsgAnswer a = messageAnswers.front();
@@ -15,10 +15,10 @@ MsgAnswer ScriptedDialogs::ShowMessageBox(const QString& text, MsgButtons button
     return buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::No;
 }
 
-QString ScriptedDialogs::ShowInputBox(const QString& prompt, const QString& title,
-                                  const QString& defaultText)
+QString ScriptedDialogs::ShowInputBox(QWidget* asker, const QString& prompt, const QString& title,
+                                      const QString& defaultText)
 {
-    inputs.push_back({prompt, title, defaultText});
+    inputs.push_back({prompt, title, defaultText, asker});
     if (onDialog) onDialog();
     if (inputReplies.empty()) return defaultText;
     QString reply = inputReplies.front();

@@ -25,20 +25,21 @@ struct AskedMessage {
     MsgButtons buttons;
     MsgIcon icon;
     QString title;
+    QWidget* asker;  // the window asking, as passed
 };
 struct AskedInput {
     QString prompt;
     QString title;
     QString defaultText;
+    QWidget* asker;
 };
 
 // Answers prompts from `inputReplies` in order (a std::nullopt-like empty queue answers as
 // the learner pressing OK on the default text) and message boxes from `messageAnswers`
 // (empty queue: Ok for OK boxes, No for Yes/No boxes).
-// They run behind the same hold of the windows as the real dialogs (see Dialogs).
+// They run behind the same hold of the asking window as the real dialogs (see Dialogs).
 class ScriptedDialogs final : public Dialogs {
 public:
-
     // Queue a reply; Cancel() queues a cancelled prompt.
     void Reply(const QString& text) { inputReplies.push_back(text); }
     void Cancel() { inputReplies.push_back(QString()); }
@@ -52,9 +53,9 @@ public:
     std::function<void()> onDialog;
 
 private:
-    MsgAnswer ShowMessageBox(const QString& text, MsgButtons buttons, MsgIcon icon,
+    MsgAnswer ShowMessageBox(QWidget* asker, const QString& text, MsgButtons buttons, MsgIcon icon,
                              const QString& title) override;
-    QString ShowInputBox(const QString& prompt, const QString& title,
+    QString ShowInputBox(QWidget* asker, const QString& prompt, const QString& title,
                          const QString& defaultText) override;
 };
 

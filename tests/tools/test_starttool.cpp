@@ -2,6 +2,7 @@
 #include "launchlog.h"
 #include "tools/starttool.h"
 
+#include <QWidget>
 #include <gtest/gtest.h>
 
 namespace suite::tools::testing {
@@ -82,6 +83,7 @@ class StartToolTest : public ::testing::TestWithParam<StartCase> {
 protected:
     suite::testing::FakePlatform fake;
     QStringList log;
+    QWidget toolsWindow;
 };
 
 TEST_P(StartToolTest, NoticeStartAndMessageInTheirOrder)
@@ -91,7 +93,7 @@ TEST_P(StartToolTest, NoticeStartAndMessageInTheirOrder)
     fake.launcher.present = c.present;
     fake.launcher.succeed = c.startSucceeds;
 
-    StartTool(fake.platform, QString::fromLatin1(c.path), c.kind, c.notice);
+    StartTool(fake.platform, &toolsWindow, QString::fromLatin1(c.path), c.kind, c.notice);
 
     EXPECT_EQ(log, c.events);
     if (c.program.isEmpty()) {
@@ -105,6 +107,7 @@ TEST_P(StartToolTest, NoticeStartAndMessageInTheirOrder)
     for (const auto& asked : fake.dialogs.messages) {
         EXPECT_EQ(asked.buttons, MsgButtons::Ok);
         EXPECT_TRUE(asked.title.isEmpty()) << "titled with the program's own title";
+        EXPECT_EQ(asked.asker, &toolsWindow) << "the window that asked holds still behind it";
         if (asked.icon == MsgIcon::Information)
             EXPECT_EQ(asked.text, kStartedNotice);
         else
@@ -120,7 +123,8 @@ TEST(StartTool, EveryCallStartsOneMoreProcess)
     suite::testing::FakePlatform fake;
     fake.launcher.present = {"partmathtools/distance"};
     for (int i = 0; i < 3; ++i)
-        StartTool(fake.platform, QStringLiteral("partmathtools\\distance.exe"), ProgramKind::Window, Notice::Before);
+        StartTool(fake.platform, nullptr, QStringLiteral("partmathtools\\distance.exe"), ProgramKind::Window,
+                  Notice::Before);
     EXPECT_EQ(fake.launcher.requests.size(), 3u);
     EXPECT_EQ(fake.dialogs.messages.size(), 3u);
 }

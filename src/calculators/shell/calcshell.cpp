@@ -54,7 +54,7 @@ void CalculatorShell::mnuHelpAbout_Click()
 
 void CalculatorShell::Tell(const QString& text)
 {
-    platform_.dialogs.MessageBox(text, MsgButtons::Ok, MsgIcon::None);
+    platform_.dialogs.MessageBox(this, text, MsgButtons::Ok, MsgIcon::None);
 }
 
 namespace Module1 {

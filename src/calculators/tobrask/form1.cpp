@@ -100,7 +100,7 @@ void Form1::Command1_Click()
 
 void Form1::MindTheRange()
 {
-    platform_.dialogs.MessageBox(kMindTheRange, suite::MsgButtons::Ok, suite::MsgIcon::Exclamation);
+    platform_.dialogs.MessageBox(this, kMindTheRange, suite::MsgButtons::Ok, suite::MsgIcon::Exclamation);
 }
 
 void Form1::ShowResult(double value)
@@ -108,7 +108,7 @@ void Form1::ShowResult(double value)
     // Past 170! the products overflow (a combination may divide two overflowed products);
     // say so and keep the last good result rather than show an infinity or NaN.
     if (!std::isfinite(value)) {
-        platform_.dialogs.MessageBox(kOutOfRange, suite::MsgButtons::Ok, suite::MsgIcon::Exclamation);
+        platform_.dialogs.MessageBox(this, kOutOfRange, suite::MsgButtons::Ok, suite::MsgIcon::Exclamation);
         return;
     }
     Text3_->setText(suite::NumberText(value));

@@ -131,7 +131,7 @@ void Form1::Command1_Click()
 
 double Form1::AskSide(const QString& prompt)
 {
-    return suite::ReadNumber(platform_.dialogs.InputBox(prompt, kCaption));
+    return suite::ReadNumber(platform_.dialogs.InputBox(this, prompt, kCaption));
 }
 
 bool Form1::SolveTriangleLoop(bool showWhenSolved)
@@ -153,7 +153,7 @@ bool Form1::SolveTriangleLoop(bool showWhenSolved)
             if (result.outcome != Outcome::Solved) {
                 const QString& tail =
                     result.outcome == Outcome::NotATriangle ? kNotATriangle : kOutOfRange;
-                platform_.dialogs.MessageBox(SidesMessage(a, b, c, tail), suite::MsgButtons::Ok,
+                platform_.dialogs.MessageBox(this, SidesMessage(a, b, c, tail), suite::MsgButtons::Ok,
                                              suite::MsgIcon::Exclamation, kErrorTitle);
                 continue;
             }
@@ -161,7 +161,7 @@ bool Form1::SolveTriangleLoop(bool showWhenSolved)
             Write(Present(a, b, c, result.solution));
             return true;
         }
-        if (platform_.dialogs.MessageBox(kEndProgram, suite::MsgButtons::YesNo,
+        if (platform_.dialogs.MessageBox(this, kEndProgram, suite::MsgButtons::YesNo,
                                          suite::MsgIcon::Information) == suite::MsgAnswer::Yes) {
             platform_.program.EndProgram();
             return false;
