@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QClipboard>
+#include <QInputMethodEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
@@ -18,6 +19,7 @@
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <cmath>
 #include <functional>
 
 using namespace suite;
@@ -227,11 +229,82 @@ INSTANTIATE_TEST_SUITE_P(
                   }},
         WriteCase{"ThroughAQLineEditPointer",
                   [](TextBox& b) { static_cast<QLineEdit&>(b).setText(kLongValue); }},
-        WriteCase{"ByAChangeHandlerWhileTheLearnerTypes",
+        WriteCase{"AfterAChangeHandlerRewroteTheLearnersTyping",
                   [](TextBox& b) {
-                      QObject::connect(&b, &QLineEdit::textEdited, &b, [&b] { b.setText(kLongValue); });
+                      QObject::connect(&b, &QLineEdit::textEdited, &b, [&b] { b.setText("7"); });
                       QTest::keyClick(&b, Qt::Key_7);
+                      b.setText(kLongValue);
                   }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// A change handler that cuts the box to a whole number on every change, as the guessing
+// game's lower bound does, writing through TextBox or through a QLineEdit pointer.
+struct RewriteCase {
+    const char* name;
+    bool throughQLineEdit;
+    std::function<void(TextBox&)> learner;
+    const char* shown;
+};
+
+void PrintTo(const RewriteCase& c, std::ostream* os) { *os << c.name; }
+
+class RewriteWhileTyping : public NarrowBox, public ::testing::WithParamInterface<RewriteCase> {
+protected:
+    void SetUp() override
+    {
+        QObject::connect(&box, &QLineEdit::textChanged, &box, [this](const QString& text) {
+            bool ok = false;
+            const double value = text.toDouble(&ok);
+            if (!ok || value == std::floor(value)) return;
+            const QString whole = QString::number(std::floor(value), 'f', 0);
+            if (GetParam().throughQLineEdit)
+                static_cast<QLineEdit&>(box).setText(whole);
+            else
+                box.setText(whole);
+        });
+        box.setFocus();
+    }
+};
+
+void Commit(TextBox& box, const QString& text)
+{
+    QInputMethodEvent commit;
+    commit.setCommitString(text);
+    QApplication::sendEvent(&box, &commit);
+}
+
+TEST_P(RewriteWhileTyping, LeavesTheCaretAtTheEndForTheNextKey)
+{
+    GetParam().learner(box);
+    EXPECT_EQ(box.text(), GetParam().shown);
+    EXPECT_EQ(box.cursorPosition(), box.text().size());
+    // A write of the program's own, outside the learner's typing, is seen from its start again.
+    box.setText(kLongValue);
+    EXPECT_EQ(box.cursorPosition(), 0);
+    EXPECT_EQ(FirstCharacterSeen(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Roads, RewriteWhileTyping,
+    ::testing::Values(
+        RewriteCase{"Typed", false, [](TextBox& b) { QTest::keyClicks(&b, "2.75"); }, "25"},
+        RewriteCase{"TypedLonger", false, [](TextBox& b) { QTest::keyClicks(&b, "12.345"); }, "1245"},
+        RewriteCase{"TypedWithAPointerWrite", true, [](TextBox& b) { QTest::keyClicks(&b, "12.345"); }, "1245"},
+        RewriteCase{"TypedPastTheBoxsWidth", false,
+                    [](TextBox& b) { QTest::keyClicks(&b, "-76666666666666.7"); }, "-76666666666667"},
+        RewriteCase{"Pasted", false,
+                    [](TextBox& b) {
+                        QGuiApplication::clipboard()->setText("2.7");
+                        b.PasteWithinLimit();
+                        QTest::keyClick(&b, Qt::Key_5);
+                    },
+                    "25"},
+        RewriteCase{"ComposedByAnInputMethod", true,
+                    [](TextBox& b) {
+                        Commit(b, "2.7");
+                        Commit(b, "5");
+                    },
+                    "25"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(NarrowBox, TheLearnersTypingShowsAroundTheCaretAsUsual)

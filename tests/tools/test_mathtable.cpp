@@ -129,6 +129,8 @@ TEST_F(MathtableTest, EveryKeystrokeReprintsTheTable)
     EXPECT_EQ(Printed().front(), "       1 / -20 =-0.05 ");
     QTest::keyClick(Text1(), Qt::Key_Backspace);
     EXPECT_EQ(Printed().front(), "       1 / -2 =-0.5 ");
+    EXPECT_EQ(Text1()->text(), "-2");
+    EXPECT_EQ(Text1()->cursorPosition(), 2) << "the next key goes after the text";
     // Each line in its block's colour, in the print font.
     const auto& lines = w->Surface()->Lines();
     ASSERT_EQ(lines.size(), 16u);
