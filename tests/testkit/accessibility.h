@@ -15,4 +15,7 @@ QString SpokenName(QWidget* control);
 // no spoken name; empty when every one of them has one.
 QStringList UnnamedFocusableControls(QWidget* window);
 
+// The spoken names that two or more of those controls share; empty when each has its own.
+QStringList SharedSpokenNames(QWidget* window);
+
 }  // namespace suite::testing
