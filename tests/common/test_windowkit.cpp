@@ -3,6 +3,7 @@
 #include "common/windowkit.h"
 #include "testkit/accessibility.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QClipboard>
@@ -13,6 +14,7 @@
 #include <QPushButton>
 #include <QStyleOption>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QToolButton>
 #include <QStatusBar>
 #include <QSpontaneKeyEvent>
@@ -413,14 +415,93 @@ TEST(PrintSurface, PrintsColouredLinesAndClearsThemAsAWhole)
     EXPECT_TRUE(surface.Lines().empty());
 }
 
-TEST(PrintSurface, AScreenReaderHearsThePrintedLines)
+namespace {
+
+QAccessibleTextInterface* TextOf(QWidget* widget)
+{
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(widget);
+    return iface ? iface->textInterface() : nullptr;
+}
+
+// Each line as a screen reader asks for it: the line at an offset within it.
+QStringList LinesRead(QAccessibleTextInterface* text)
+{
+    QStringList lines;
+    int offset = 0;
+    while (offset < text->characterCount()) {
+        int start = 0, end = 0;
+        lines << text->textAtOffset(offset, QAccessible::LineBoundary, &start, &end).remove('\n');
+        if (end <= offset) break;
+        offset = end;
+    }
+    return lines;
+}
+
+}  // namespace
+
+TEST(PrintSurface, AScreenReaderReadsThePrintedLinesAsReadOnlyText)
 {
     PrintSurface surface;
-    surface.Print("X1 = 1");
-    surface.Print("X2 = 2");
-    EXPECT_EQ(surface.accessibleName(), "X1 = 1\nX2 = 2");
+    surface.setAccessibleName("表");
+    const QStringList printed{" 1 / 2 = 0.5 ", "", " 2 的平方= 4 "};
+    for (const QString& line : printed) surface.Print(line);
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(&surface);
+    ASSERT_NE(iface, nullptr);
+    EXPECT_EQ(iface->role(), QAccessible::EditableText);
+    EXPECT_TRUE(iface->state().readOnly);
+    EXPECT_TRUE(iface->state().multiLine);
+    EXPECT_EQ(iface->text(QAccessible::Name), "表") << "the lines are the text, not the name";
+    QAccessibleTextInterface* text = iface->textInterface();
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(text->text(0, text->characterCount()), printed.join('\n'));
+    EXPECT_EQ(LinesRead(text), printed);
+    EXPECT_EQ(text->selectionCount(), 0);
     surface.Cls();
-    EXPECT_TRUE(surface.accessibleName().isEmpty());
+    EXPECT_EQ(text->characterCount(), 0);
+}
+
+TEST(PrintSurface, EachCharacterIsFoundWhereItIsPainted)
+{
+    PrintSurface surface;
+    surface.resize(300, 100);
+    surface.show();
+    surface.Print("ab");
+    surface.Print("cde");
+    QAccessibleTextInterface* text = TextOf(&surface);
+    ASSERT_NE(text, nullptr);
+    for (int offset : {0, 1, 3, 5}) {
+        const QRect rect = text->characterRect(offset);
+        ASSERT_FALSE(rect.isEmpty()) << offset;
+        EXPECT_EQ(text->offsetAtPoint(rect.center()), offset) << offset;
+    }
+    EXPECT_GT(text->characterRect(3).top(), text->characterRect(0).top()) << "the second line lies lower";
+    EXPECT_EQ(text->offsetAtPoint(surface.mapToGlobal(QPoint(250, 90))), -1);
+}
+
+TEST(PrintSurface, AReprintIsAnnouncedOnceAfterTheHandler)
+{
+    PrintSurface surface;
+    QSignalSpy announced(&surface, &PrintSurface::linesAnnounced);
+    auto reprint = [&surface](const QString& text) {
+        surface.Cls();
+        for (int i = 0; i < 17; ++i) surface.Print(text);
+    };
+    reprint("x = 1");
+    EXPECT_EQ(announced.count(), 0) << "nothing while the handler still prints";
+    QCoreApplication::sendPostedEvents(&surface, QEvent::MetaCall);
+    ASSERT_EQ(announced.count(), 1);
+    const QString first = surface.Text();
+    EXPECT_EQ(announced.takeFirst(), (QVariantList{QString(), first}));
+
+    reprint("x = 2");
+    QCoreApplication::sendPostedEvents(&surface, QEvent::MetaCall);
+    ASSERT_EQ(announced.count(), 1);
+    EXPECT_EQ(announced.takeFirst(), (QVariantList{first, surface.Text()}));
+
+    reprint("x = 2");  // the same table again: nothing new to hear
+    QCoreApplication::sendPostedEvents(&surface, QEvent::MetaCall);
+    EXPECT_EQ(announced.count(), 0);
+    EXPECT_TRUE(surface.accessibleName().isEmpty()) << "no name changes either";
 }
 
 TEST(TextBox, PasteIsCutToTheRoomLeft)

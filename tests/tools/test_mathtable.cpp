@@ -5,12 +5,14 @@
 #include "printing.h"
 #include "tools/mathtable.h"
 
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QPointer>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -246,7 +248,41 @@ TEST_F(MathtableTest, KeyboardReachesEveryButtonAndAScreenReaderHearsTheTable)
     Control("Command3")->setFocus();
     w->PressEnter();
     EXPECT_EQ(fake.dialogs.messages.size(), 1u);
-    EXPECT_EQ(w->Surface()->accessibleName(), Printed().join('\n'));
+    EXPECT_EQ(suite::testing::SharedSpokenNames(w), QStringList());
+    // Each name starts with the caption the learner sees and says what the button does.
+    const std::pair<const char*, const char*> spoken[] = {{"Text1", "请在此输入一个数"},
+                                                          {"Command1", "π：填入圆周率"},
+                                                          {"Command2", "e：填入自然常数"},
+                                                          {"Command3", "Me：关于本程序"},
+                                                          {"Command4", "Bye：返回数学工具集锦"},
+                                                          {"Command5", "还原为常规窗体"}};
+    for (const auto& [name, text] : spoken)
+        EXPECT_EQ(suite::testing::SpokenName(Control<QWidget>(name)), QString::fromUtf8(text)) << name;
+}
+
+// The surface reads as read-only text, one line for each printed line, and a keystroke's
+// reprint is announced once.
+TEST_F(MathtableTest, AScreenReaderReadsTheTableLineByLineAndHearsEachReprintOnce)
+{
+    MathtableForm* w = OpenTable();
+    QSignalSpy announced(w->Surface(), &PrintSurface::linesAnnounced);
+    QTest::keyClicks(Text1(), "-2");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(announced.count(), 1) << "\"-\" prints the table for 0 again, \"2\" a new one";
+    EXPECT_EQ(announced.last().at(1).toString(), Printed().join('\n'));
+
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(w->Surface());
+    ASSERT_NE(iface, nullptr);
+    EXPECT_EQ(iface->role(), QAccessible::EditableText);
+    EXPECT_TRUE(iface->state().readOnly);
+    EXPECT_EQ(iface->text(QAccessible::Name), "函数值表");
+    QAccessibleTextInterface* text = iface->textInterface();
+    ASSERT_NE(text, nullptr);
+    QStringList lines;
+    for (int offset = 0, start = 0, end = 0; offset < text->characterCount(); offset = end)
+        lines << text->textAtOffset(offset, QAccessible::LineBoundary, &start, &end).remove('\n');
+    EXPECT_EQ(lines, Printed());
+    EXPECT_EQ(lines.front(), "       1 / -2 =-0.5 ");
 }
 
 TEST(MathtableFont, ThePrintFaceIsNarrowWithAChineseFaceAfterIt)
