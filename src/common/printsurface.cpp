@@ -123,6 +123,13 @@ QString PrintSurface::Text() const
     return texts.join(QLatin1Char('\n'));
 }
 
+int PrintSurface::LongestLineWidth() const
+{
+    int widest = 0;
+    for (const Line& line : lines_) widest = std::max(widest, QFontMetrics(line.font, this).horizontalAdvance(line.text));
+    return widest;
+}
+
 QRect PrintSurface::CharacterRect(int offset) const
 {
     int start = 0, y = 0;

@@ -31,6 +31,8 @@ public:
 
     // The printed lines in print order, a line feed between two.
     QString Text() const;
+    // The width of the widest printed line, in pixels.
+    int LongestLineWidth() const;
     // Where a character of the text lies on the surface, and which character lies at a
     // point of it (-1: none); offsets count as in Text().
     QRect CharacterRect(int offset) const;

@@ -12,7 +12,10 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace suite::tools {
 
@@ -165,6 +168,21 @@ void MathtableForm::Text1_Change()
         if (line.bgr) surface_->SetForeColor(BgrColor(*line.bgr));
         surface_->Print(line.text);
     }
+    FitLongestLine();
+}
+
+void MathtableForm::FitLongestLine()
+{
+    // A line past the right edge widens the window to it, so that no value ends out of
+    // view; the lines stay where they are, and a window that is already wide enough
+    // (maximised, or widened by the learner) keeps its size.
+    if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) return;
+    const int missing = surface_->LongestLineWidth() - surface_->width();
+    if (missing <= 0) return;
+    // Kept on the screen: a right edge that would leave it moves the window left.
+    const int over = screen() ? frameGeometry().right() + missing - screen()->availableGeometry().right() : 0;
+    if (over > 0) move(std::max(screen()->availableGeometry().left(), x() - over), y());
+    resize(width() + missing, height());
 }
 
 void MathtableForm::Command1_Click()

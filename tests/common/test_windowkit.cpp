@@ -504,6 +504,23 @@ TEST(PrintSurface, AReprintIsAnnouncedOnceAfterTheHandler)
     EXPECT_TRUE(surface.accessibleName().isEmpty()) << "no name changes either";
 }
 
+TEST(PrintSurface, TheLongestLineIsMeasuredInItsOwnFont)
+{
+    PrintSurface surface;
+    QFont small = surface.font(), large = surface.font();
+    small.setPointSize(8);
+    large.setPointSize(24);
+    surface.SetPrintFont(large);
+    surface.Print("wide");
+    surface.SetPrintFont(small);
+    surface.Print("a longer line in a small font");
+    const int expected = std::max(QFontMetrics(large, &surface).horizontalAdvance("wide"),
+                                  QFontMetrics(small, &surface).horizontalAdvance("a longer line in a small font"));
+    EXPECT_EQ(surface.LongestLineWidth(), expected);
+    surface.Cls();
+    EXPECT_EQ(surface.LongestLineWidth(), 0);
+}
+
 TEST(TextBox, PasteIsCutToTheRoomLeft)
 {
     TextBox box;

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QPointer>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -283,6 +284,35 @@ TEST_F(MathtableTest, AScreenReaderReadsTheTableLineByLineAndHearsEachReprintOnc
         lines << text->textAtOffset(offset, QAccessible::LineBoundary, &start, &end).remove('\n');
     EXPECT_EQ(lines, Printed());
     EXPECT_EQ(lines.front(), "       1 / -2 =-0.5 ");
+}
+
+// At the design size the lines that fit stay as they are; a longer line widens the window
+// until it ends in view.
+TEST_F(MathtableTest, ALongLineWidensTheWindowToEndInView)
+{
+    MathtableForm* w = OpenTable();
+    const int designWidth = w->width();
+    for (const char* typed : {"0", "2", "-0.5"}) {
+        Text1()->selectAll();
+        QTest::keyClicks(Text1(), typed);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(w->width(), designWidth) << typed;
+    }
+    for (const char* typed : {"-123.456789", "1e20", "-1.2345678901234e19", "0.000123456789012"}) {
+        Text1()->selectAll();
+        QTest::keyClicks(Text1(), typed);
+        QCoreApplication::processEvents();
+        EXPECT_LE(w->Surface()->LongestLineWidth(), w->Surface()->width()) << typed;
+        EXPECT_EQ(w->Surface()->geometry().left(), 0) << typed;
+        EXPECT_TRUE(w->screen()->availableGeometry().contains(w->frameGeometry())) << typed;
+    }
+    EXPECT_GT(w->width(), designWidth);
+    // Shorter lines do not narrow it again: the window does not jump as the learner types.
+    const int widened = w->width();
+    Text1()->selectAll();
+    QTest::keyClicks(Text1(), "2");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(w->width(), widened);
 }
 
 TEST(MathtableFont, ThePrintFaceIsNarrowWithAChineseFaceAfterIt)
