@@ -1,9 +1,11 @@
 #pragma once
 // Text printed onto a window surface: lines in a colour and a font, cleared as a whole.
-// Assistive technology reads the printed lines as the surface's name.
+// Assistive technology reads the surface as read-only multi-line text, one line of it for
+// each printed line, and hears of a reprint once, after the handler that made it.
 
 #include <QColor>
 #include <QFont>
+#include <QRect>
 #include <QWidget>
 #include <vector>
 
@@ -27,14 +29,31 @@ public:
     void Cls();
     const std::vector<Line>& Lines() const { return lines_; }
 
+    // The printed lines in print order, a line feed between two.
+    QString Text() const;
+    // The width of the widest printed line, in pixels.
+    int LongestLineWidth() const;
+    // Where a character of the text lies on the surface, and which character lies at a
+    // point of it (-1: none); offsets count as in Text().
+    QRect CharacterRect(int offset) const;
+    int OffsetAt(const QPoint& point) const;
+
+signals:
+    // Sent with the change event that assistive technology gets, once per reprint: the
+    // text the reprint replaced and the text it printed.
+    void linesAnnounced(const QString& removed, const QString& inserted);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void SpeakLines();
+    void LinesChanged();
+    void AnnounceLines();
     std::vector<Line> lines_;
     QColor color_{Qt::black};
     QFont font_;
+    bool announcePending_ = false;
+    QString announced_;
 };
 
 }  // namespace suite

@@ -9,6 +9,8 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMouseEvent>
+#include <QScopedValueRollback>
 #include <algorithm>
 
 namespace suite {
@@ -20,14 +22,37 @@ TextBox::TextBox(QWidget* parent) : QLineEdit(parent)
     // hides the sign and first digits of a long value. Only setText leaves the undo history
     // clean; every edit of the learner's, undo included, leaves a trace in it.
     connect(this, &QLineEdit::textChanged, this, [this] {
-        if (!isModified() && !isUndoAvailable() && !isRedoAvailable()) setCursorPosition(0);
+        if (!isModified() && !isUndoAvailable() && !isRedoAvailable()) PlaceCaretAfterWrite();
     });
 }
 
 void TextBox::setText(const QString& text)
 {
     QLineEdit::setText(text);
-    setCursorPosition(0);
+    PlaceCaretAfterWrite();
+}
+
+void TextBox::PlaceCaretAfterWrite()
+{
+    // A write that a change handler makes in answer to the learner's key keeps the caret
+    // where the learner goes on typing.
+    if (learnerEditing_) {
+        rewritten_ = true;
+        end(false);
+    } else {
+        setCursorPosition(0);
+    }
+}
+
+template <class Edit>
+void TextBox::AsLearner(Edit edit)
+{
+    const bool outermost = !learnerEditing_;
+    const QScopedValueRollback<bool> editing(learnerEditing_, true);
+    if (outermost) rewritten_ = false;
+    edit();
+    // QLineEdit may still place the caret after the handler's write; the write wins.
+    if (outermost && rewritten_) end(false);
 }
 
 void TextBox::SetTypedLimit(int characters) { typedLimit_ = characters; }
@@ -39,10 +64,12 @@ int TextBox::Room() const
 
 void TextBox::PasteWithinLimit()
 {
-    QString clip = QGuiApplication::clipboard()->text();
-    clip.remove(QLatin1Char('\r')).replace(QLatin1Char('\n'), QLatin1Char(' '));
-    if (typedLimit_ > 0) clip = clip.left(std::max(0, Room()));
-    if (!clip.isEmpty() || hasSelectedText()) insert(clip);
+    AsLearner([this] {
+        QString clip = QGuiApplication::clipboard()->text();
+        clip.remove(QLatin1Char('\r')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+        if (typedLimit_ > 0) clip = clip.left(std::max(0, Room()));
+        if (!clip.isEmpty() || hasSelectedText()) insert(clip);
+    });
 }
 
 bool TextBox::event(QEvent* event)
@@ -64,6 +91,11 @@ bool TextBox::event(QEvent* event)
 
 void TextBox::keyPressEvent(QKeyEvent* event)
 {
+    AsLearner([this, event] { TypedKey(event); });
+}
+
+void TextBox::TypedKey(QKeyEvent* event)
+{
     if (typedLimit_ > 0) {
         if (event->matches(QKeySequence::Paste)) {
             PasteWithinLimit();
@@ -82,6 +114,11 @@ void TextBox::keyPressEvent(QKeyEvent* event)
 }
 
 void TextBox::inputMethodEvent(QInputMethodEvent* event)
+{
+    AsLearner([this, event] { Composed(event); });
+}
+
+void TextBox::Composed(QInputMethodEvent* event)
 {
     if (typedLimit_ > 0 && event->commitString().size() > std::max(0, Room())) {
         QInputMethodEvent cut(event->preeditString(), event->attributes());
@@ -103,9 +140,14 @@ void TextBox::contextMenuEvent(QContextMenuEvent* event)
     {
         // The menu's own event loop must not let the window's timers close it underneath.
         const ModalScope wait(this);
-        menu->exec(event->globalPos());
+        AsLearner([&] { menu->exec(event->globalPos()); });
     }
     delete menu;
+}
+
+void TextBox::mouseReleaseEvent(QMouseEvent* event)
+{
+    AsLearner([this, event] { QLineEdit::mouseReleaseEvent(event); });
 }
 
 }  // namespace suite

@@ -12,7 +12,10 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace suite::tools {
 
@@ -78,6 +81,7 @@ MathtableForm::MathtableForm(Platform& platform, std::function<void()> showTools
     surface_->SetPicture(welcome);
     surface_->SetForeColor(BgrColor(0x404040));
     surface_->SetPrintFont(NamedFont(QStringLiteral("Arial Narrow"), 14.25, true));
+    surface_->setAccessibleName(QStringLiteral("函数值表"));
     auto* fill = new QGridLayout(Client());
     fill->setContentsMargins(0, 0, 0, 0);
     fill->addWidget(surface_);
@@ -114,6 +118,12 @@ MathtableForm::MathtableForm(Platform& platform, std::function<void()> showTools
     Command3 = button("Command3", QStringLiteral("Me"), 4365, 5460, 735);
     Command4 = button("Command4", QStringLiteral("Bye"), 5160, 5460, 735);
     Command5 = button("Command5", QStringLiteral("还原为常规窗体"), 120, 5940, 2535);
+    // The short captions say to a screen reader what the buttons do, as the window says it
+    // to a sighted learner by what follows a press.
+    Command1->setAccessibleName(QStringLiteral("π：填入圆周率"));
+    Command2->setAccessibleName(QStringLiteral("e：填入自然常数"));
+    Command3->setAccessibleName(QStringLiteral("Me：关于本程序"));
+    Command4->setAccessibleName(QStringLiteral("Bye：返回数学工具集锦"));
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -158,6 +168,21 @@ void MathtableForm::Text1_Change()
         if (line.bgr) surface_->SetForeColor(BgrColor(*line.bgr));
         surface_->Print(line.text);
     }
+    FitLongestLine();
+}
+
+void MathtableForm::FitLongestLine()
+{
+    // A line past the right edge widens the window to it, so that no value ends out of
+    // view; the lines stay where they are, and a window that is already wide enough
+    // (maximised, or widened by the learner) keeps its size.
+    if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) return;
+    const int missing = surface_->LongestLineWidth() - surface_->width();
+    if (missing <= 0) return;
+    // Kept on the screen: a right edge that would leave it moves the window left.
+    const int over = screen() ? frameGeometry().right() + missing - screen()->availableGeometry().right() : 0;
+    if (over > 0) move(std::max(screen()->availableGeometry().left(), x() - over), y());
+    resize(width() + missing, height());
 }
 
 void MathtableForm::Command1_Click()

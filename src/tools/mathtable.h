@@ -53,6 +53,7 @@ public slots:
 
 private:
     void Maximize();
+    void FitLongestLine();
 
     Platform& platform_;
     std::function<void()> showTools_;

@@ -20,6 +20,7 @@
 #include <QRadioButton>
 #include <QTimer>
 
+#include <algorithm>
 #include <cmath>
 
 namespace suite::tools {
@@ -36,6 +37,10 @@ void Paint(QWidget* w, std::uint32_t text, const QColor& back) { SetColors(w, Bg
 QColor ButtonFace() { return SystemColor(SystemColour::ButtonFace); }
 
 void Write(TextBox* box, double value) { box->setText(NumberText(value)); }
+
+// The countdown is held as a 16-bit count, so a number typed into its box past that range
+// reads as the nearest end of it at a win as at a tick, never as an infinity.
+double SecondsLeft(const QString& text) { return std::clamp(ReadNumber(text), -32768.0, 32767.0); }
 
 }  // namespace
 
@@ -106,7 +111,12 @@ void NumberguessForm::BuildControls()
     Label2_2 = label(QString(), 3600, 2400, 900);
     Label2_2->setObjectName(QStringLiteral("Label2_2"));
     Text5 = box(QStringLiteral("Text5"), Label2_2, 4500, 2400, 1560);
-    SetGuessCaption(kEnterGuess);
+    SetGuessCaption(kEnterGuess, kGuessName);
+    SetCountdownCaption(kRemaining);
+    const std::pair<TextBox*, QString> spoken[] = {{Text8, kRangeLowName},  {Text9, kRangeHighName},
+                                                   {Text3, kLowBoundName},  {Text4, kHighBoundName},
+                                                   {Text2, kLimitName},     {Text6, kGuessCountName}};
+    for (const auto& [control, name] : spoken) control->setAccessibleName(name);
 
     for (TextBox* t : {Text8, Text9, Text5}) t->SetTypedLimit(9);
     for (TextBox* t : {Text2, Text1, Text6}) SetBackColor(t, SystemColor(SystemColour::MenuBar));
@@ -189,7 +199,9 @@ void NumberguessForm::Text8_Change()
         SetMessage(kNegativeLow);
         Command1->setEnabled(false);
     }
-    if (!IsWhole(v_.lowBound)) {
+    // A number past double range is no fraction to cut: the box keeps what was typed and
+    // Start refuses the range, rather than the box showing an infinity.
+    if (std::isfinite(v_.lowBound) && !IsWhole(v_.lowBound)) {
         v_.lowBound = IntPart(v_.lowBound);
         Write(Text8, v_.lowBound);  // runs this handler again, now with a whole number
     }
@@ -217,7 +229,7 @@ void NumberguessForm::Command1_Click()
     mnuFileNew->setEnabled(false);
     mnuFileExit->setEnabled(false);
     SetTextColor(Label2_2, BgrColor(kBlue));
-    SetGuessCaption(kEnterGuess);
+    SetGuessCaption(kEnterGuess, kGuessName);
     Text2->setEnabled(true);
     Paint(Text1, kWhite, BgrColor(kBlack));
 
@@ -343,14 +355,14 @@ void NumberguessForm::Win()
     Paint(Text5, kRed, BgrColor(kBlack));
     Message(kWinMessage);
     SetTextColor(Label2_2, BgrColor(kRed));
-    SetGuessCaption(QString());
+    SetGuessCaption(QString(), kResultName);
     Command2->setEnabled(false);
     Command1->setEnabled(false);
     Paint(Text1, kGreen, BgrColor(kBlack));
-    Write(Text1, std::abs(ReadNumber(Text1->text()) - v_.timeLimit));
+    Write(Text1, std::abs(SecondsLeft(Text1->text()) - v_.timeLimit));
     SetTextColor(Label1_0, BgrColor(kRed));
     SetTextColor(Label1_1, BgrColor(kRed));
-    Label1_0->setText(kUsed);
+    SetCountdownCaption(kUsed);
     Text5->setText(kWon);
     Text2->setEnabled(true);
     Paint(Text2, kGreen, BgrColor(kBlack));
@@ -389,7 +401,7 @@ void NumberguessForm::TimeUp()
     Text1->setText(kEnd);
     Message(kTimeUpMessage);
     SetTextColor(Label2_2, BgrColor(kRed));
-    SetGuessCaption(kAnswerCaption);
+    SetGuessCaption(kAnswerCaption, kAnswerName);
     SetTextColor(Text7, BgrColor(kWhite));
     SetMessage(kGameOver);
     Command2->setEnabled(false);
@@ -423,7 +435,7 @@ void NumberguessForm::mnuFileNew_Click()
     SetTextColor(Text1, BgrColor(kBlack));
     SetTextColor(Label1_0, BgrColor(kBlack));
     SetTextColor(Label1_1, BgrColor(kBlack));
-    Label1_0->setText(kRemaining);
+    SetCountdownCaption(kRemaining);
     Label1_1->setText(kSeconds);
     for (QWidget* w : std::initializer_list<QWidget*>{Text8, Text9, Command1}) Tabs().SetTabStop(w, true);
     for (QWidget* w : std::initializer_list<QWidget*>{Text5, Command2}) Tabs().SetTabStop(w, false);
@@ -460,11 +472,16 @@ void NumberguessForm::Message(const QString& text)
     }
 }
 
-void NumberguessForm::SetGuessCaption(const QString& caption)
+void NumberguessForm::SetGuessCaption(const QString& caption, const QString& spoken)
 {
     Label2_2->setText(caption);
-    // The caption names the box for a screen reader; at a win it is empty.
-    Text5->setAccessibleName(caption.isEmpty() ? kResultName : caption);
+    Text5->setAccessibleName(spoken);
+}
+
+void NumberguessForm::SetCountdownCaption(const QString& caption)
+{
+    Label1_0->setText(caption);
+    Text1->setAccessibleName(caption + kSecondsName);
 }
 
 void NumberguessForm::SetLevelButtonsEnabled(bool on)

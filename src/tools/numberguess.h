@@ -67,7 +67,10 @@ private:
     void CountGuess();
     void Win();
     void TimeUp();
-    void SetGuessCaption(const QString& caption);
+    // The caption before the guess box, and what a screen reader calls the box with it.
+    void SetGuessCaption(const QString& caption, const QString& spoken);
+    // "剩余" while the clock runs, "用时" after a win.
+    void SetCountdownCaption(const QString& caption);
     void SetLevelButtonsEnabled(bool on);
     void SetMessage(const QString& text);
     // A message box of this window; a close asked for while it is open waits for it.

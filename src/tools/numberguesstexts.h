@@ -31,8 +31,19 @@ inline const QString kContinue = QStringLiteral("Continue");
 inline const QString kMenuControl = QStringLiteral("控制器(&C)");
 inline const QString kMenuNew = QStringLiteral("重新开始(&N)");
 inline const QString kMenuExit = QStringLiteral("返回(&X)");
-// What a screen reader calls the message area, and the guess box once it shows the win.
+// What a screen reader calls the boxes whose captions alone ("到", "在", "与") would not
+// tell them apart: the range typed, the bounds narrowed by the guesses, the counts and the
+// guess box in each of its roles.
 inline const QString kMessageName = QStringLiteral("提示");
+inline const QString kRangeLowName = QStringLiteral("范围下限");
+inline const QString kRangeHighName = QStringLiteral("范围上限");
+inline const QString kLowBoundName = QStringLiteral("当前下限");
+inline const QString kHighBoundName = QStringLiteral("当前上限");
+inline const QString kLimitName = QStringLiteral("限时秒数");
+inline const QString kSecondsName = QStringLiteral("秒数");  // after "剩余" or "用时"
+inline const QString kGuessCountName = QStringLiteral("猜数次数");
+inline const QString kGuessName = QStringLiteral("请输入你猜的数");
+inline const QString kAnswerName = QStringLiteral("答案");
 inline const QString kResultName = QStringLiteral("结果");
 
 inline const QString kDesignMessage =

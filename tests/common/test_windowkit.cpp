@@ -3,21 +3,25 @@
 #include "common/windowkit.h"
 #include "testkit/accessibility.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QClipboard>
+#include <QInputMethodEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
 #include <QStyleOption>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QToolButton>
 #include <QStatusBar>
 #include <QSpontaneKeyEvent>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <cmath>
 #include <functional>
 
 using namespace suite;
@@ -227,11 +231,82 @@ INSTANTIATE_TEST_SUITE_P(
                   }},
         WriteCase{"ThroughAQLineEditPointer",
                   [](TextBox& b) { static_cast<QLineEdit&>(b).setText(kLongValue); }},
-        WriteCase{"ByAChangeHandlerWhileTheLearnerTypes",
+        WriteCase{"AfterAChangeHandlerRewroteTheLearnersTyping",
                   [](TextBox& b) {
-                      QObject::connect(&b, &QLineEdit::textEdited, &b, [&b] { b.setText(kLongValue); });
+                      QObject::connect(&b, &QLineEdit::textEdited, &b, [&b] { b.setText("7"); });
                       QTest::keyClick(&b, Qt::Key_7);
+                      b.setText(kLongValue);
                   }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// A change handler that cuts the box to a whole number on every change, as the guessing
+// game's lower bound does, writing through TextBox or through a QLineEdit pointer.
+struct RewriteCase {
+    const char* name;
+    bool throughQLineEdit;
+    std::function<void(TextBox&)> learner;
+    const char* shown;
+};
+
+void PrintTo(const RewriteCase& c, std::ostream* os) { *os << c.name; }
+
+class RewriteWhileTyping : public NarrowBox, public ::testing::WithParamInterface<RewriteCase> {
+protected:
+    void SetUp() override
+    {
+        QObject::connect(&box, &QLineEdit::textChanged, &box, [this](const QString& text) {
+            bool ok = false;
+            const double value = text.toDouble(&ok);
+            if (!ok || value == std::floor(value)) return;
+            const QString whole = QString::number(std::floor(value), 'f', 0);
+            if (GetParam().throughQLineEdit)
+                static_cast<QLineEdit&>(box).setText(whole);
+            else
+                box.setText(whole);
+        });
+        box.setFocus();
+    }
+};
+
+void Commit(TextBox& box, const QString& text)
+{
+    QInputMethodEvent commit;
+    commit.setCommitString(text);
+    QApplication::sendEvent(&box, &commit);
+}
+
+TEST_P(RewriteWhileTyping, LeavesTheCaretAtTheEndForTheNextKey)
+{
+    GetParam().learner(box);
+    EXPECT_EQ(box.text(), GetParam().shown);
+    EXPECT_EQ(box.cursorPosition(), box.text().size());
+    // A write of the program's own, outside the learner's typing, is seen from its start again.
+    box.setText(kLongValue);
+    EXPECT_EQ(box.cursorPosition(), 0);
+    EXPECT_EQ(FirstCharacterSeen(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Roads, RewriteWhileTyping,
+    ::testing::Values(
+        RewriteCase{"Typed", false, [](TextBox& b) { QTest::keyClicks(&b, "2.75"); }, "25"},
+        RewriteCase{"TypedLonger", false, [](TextBox& b) { QTest::keyClicks(&b, "12.345"); }, "1245"},
+        RewriteCase{"TypedWithAPointerWrite", true, [](TextBox& b) { QTest::keyClicks(&b, "12.345"); }, "1245"},
+        RewriteCase{"TypedPastTheBoxsWidth", false,
+                    [](TextBox& b) { QTest::keyClicks(&b, "-76666666666666.7"); }, "-76666666666667"},
+        RewriteCase{"Pasted", false,
+                    [](TextBox& b) {
+                        QGuiApplication::clipboard()->setText("2.7");
+                        b.PasteWithinLimit();
+                        QTest::keyClick(&b, Qt::Key_5);
+                    },
+                    "25"},
+        RewriteCase{"ComposedByAnInputMethod", true,
+                    [](TextBox& b) {
+                        Commit(b, "2.7");
+                        Commit(b, "5");
+                    },
+                    "25"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(NarrowBox, TheLearnersTypingShowsAroundTheCaretAsUsual)
@@ -340,14 +415,110 @@ TEST(PrintSurface, PrintsColouredLinesAndClearsThemAsAWhole)
     EXPECT_TRUE(surface.Lines().empty());
 }
 
-TEST(PrintSurface, AScreenReaderHearsThePrintedLines)
+namespace {
+
+QAccessibleTextInterface* TextOf(QWidget* widget)
+{
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(widget);
+    return iface ? iface->textInterface() : nullptr;
+}
+
+// Each line as a screen reader asks for it: the line at an offset within it.
+QStringList LinesRead(QAccessibleTextInterface* text)
+{
+    QStringList lines;
+    int offset = 0;
+    while (offset < text->characterCount()) {
+        int start = 0, end = 0;
+        lines << text->textAtOffset(offset, QAccessible::LineBoundary, &start, &end).remove('\n');
+        if (end <= offset) break;
+        offset = end;
+    }
+    return lines;
+}
+
+}  // namespace
+
+TEST(PrintSurface, AScreenReaderReadsThePrintedLinesAsReadOnlyText)
 {
     PrintSurface surface;
-    surface.Print("X1 = 1");
-    surface.Print("X2 = 2");
-    EXPECT_EQ(surface.accessibleName(), "X1 = 1\nX2 = 2");
+    surface.setAccessibleName("表");
+    const QStringList printed{" 1 / 2 = 0.5 ", "", " 2 的平方= 4 "};
+    for (const QString& line : printed) surface.Print(line);
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(&surface);
+    ASSERT_NE(iface, nullptr);
+    EXPECT_EQ(iface->role(), QAccessible::EditableText);
+    EXPECT_TRUE(iface->state().readOnly);
+    EXPECT_TRUE(iface->state().multiLine);
+    EXPECT_EQ(iface->text(QAccessible::Name), "表") << "the lines are the text, not the name";
+    QAccessibleTextInterface* text = iface->textInterface();
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(text->text(0, text->characterCount()), printed.join('\n'));
+    EXPECT_EQ(LinesRead(text), printed);
+    EXPECT_EQ(text->selectionCount(), 0);
     surface.Cls();
-    EXPECT_TRUE(surface.accessibleName().isEmpty());
+    EXPECT_EQ(text->characterCount(), 0);
+}
+
+TEST(PrintSurface, EachCharacterIsFoundWhereItIsPainted)
+{
+    PrintSurface surface;
+    surface.resize(300, 100);
+    surface.show();
+    surface.Print("ab");
+    surface.Print("cde");
+    QAccessibleTextInterface* text = TextOf(&surface);
+    ASSERT_NE(text, nullptr);
+    for (int offset : {0, 1, 3, 5}) {
+        const QRect rect = text->characterRect(offset);
+        ASSERT_FALSE(rect.isEmpty()) << offset;
+        EXPECT_EQ(text->offsetAtPoint(rect.center()), offset) << offset;
+    }
+    EXPECT_GT(text->characterRect(3).top(), text->characterRect(0).top()) << "the second line lies lower";
+    EXPECT_EQ(text->offsetAtPoint(surface.mapToGlobal(QPoint(250, 90))), -1);
+}
+
+TEST(PrintSurface, AReprintIsAnnouncedOnceAfterTheHandler)
+{
+    PrintSurface surface;
+    QSignalSpy announced(&surface, &PrintSurface::linesAnnounced);
+    auto reprint = [&surface](const QString& text) {
+        surface.Cls();
+        for (int i = 0; i < 17; ++i) surface.Print(text);
+    };
+    reprint("x = 1");
+    EXPECT_EQ(announced.count(), 0) << "nothing while the handler still prints";
+    QCoreApplication::sendPostedEvents(&surface, QEvent::MetaCall);
+    ASSERT_EQ(announced.count(), 1);
+    const QString first = surface.Text();
+    EXPECT_EQ(announced.takeFirst(), (QVariantList{QString(), first}));
+
+    reprint("x = 2");
+    QCoreApplication::sendPostedEvents(&surface, QEvent::MetaCall);
+    ASSERT_EQ(announced.count(), 1);
+    EXPECT_EQ(announced.takeFirst(), (QVariantList{first, surface.Text()}));
+
+    reprint("x = 2");  // the same table again: nothing new to hear
+    QCoreApplication::sendPostedEvents(&surface, QEvent::MetaCall);
+    EXPECT_EQ(announced.count(), 0);
+    EXPECT_TRUE(surface.accessibleName().isEmpty()) << "no name changes either";
+}
+
+TEST(PrintSurface, TheLongestLineIsMeasuredInItsOwnFont)
+{
+    PrintSurface surface;
+    QFont small = surface.font(), large = surface.font();
+    small.setPointSize(8);
+    large.setPointSize(24);
+    surface.SetPrintFont(large);
+    surface.Print("wide");
+    surface.SetPrintFont(small);
+    surface.Print("a longer line in a small font");
+    const int expected = std::max(QFontMetrics(large, &surface).horizontalAdvance("wide"),
+                                  QFontMetrics(small, &surface).horizontalAdvance("a longer line in a small font"));
+    EXPECT_EQ(surface.LongestLineWidth(), expected);
+    surface.Cls();
+    EXPECT_EQ(surface.LongestLineWidth(), 0);
 }
 
 TEST(TextBox, PasteIsCutToTheRoomLeft)

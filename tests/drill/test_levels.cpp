@@ -118,6 +118,28 @@ TEST_F(DrillFixture, TypingStopsAtThreeCharactersButProgramWritesStayWhole)
     EXPECT_EQ(Text("Text8"), "1001");
 }
 
+// Each key runs the box's check, which writes the message line: the keys stay in the order
+// typed, with the caret after them, before a run and during one.
+TEST_F(DrillFixture, SettingBoxesTypedKeyByKeyKeepTheCaretAtTheEnd)
+{
+    Open(DrillKind::kjia);
+    auto typeInto = [this](const char* name, const char* keys) {
+        QLineEdit* box = Get(name);
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(box, keys);
+        EXPECT_EQ(box->text(), keys) << name;
+        EXPECT_EQ(box->cursorPosition(), box->text().size()) << name;
+    };
+    for (const char* keys : {"2.5", "20", "-5"}) typeInto("Text2", keys);
+    for (const char* keys : {"1.5", "20", "12"}) typeInto("Text8", keys);
+    Type("Text2", "20");
+    Type("Text8", "10");
+    w->Command1_Click();
+    typeInto("Text8", "15");
+    EXPECT_EQ(V().questionTotal, 15);
+}
+
 TEST_F(DrillFixture, CustomSettingsAskFourPromptsInOrder)
 {
     Open(DrillKind::kjieche);

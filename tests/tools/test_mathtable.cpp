@@ -5,12 +5,15 @@
 #include "printing.h"
 #include "tools/mathtable.h"
 
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QPointer>
+#include <QScreen>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -129,6 +132,8 @@ TEST_F(MathtableTest, EveryKeystrokeReprintsTheTable)
     EXPECT_EQ(Printed().front(), "       1 / -20 =-0.05 ");
     QTest::keyClick(Text1(), Qt::Key_Backspace);
     EXPECT_EQ(Printed().front(), "       1 / -2 =-0.5 ");
+    EXPECT_EQ(Text1()->text(), "-2");
+    EXPECT_EQ(Text1()->cursorPosition(), 2) << "the next key goes after the text";
     // Each line in its block's colour, in the print font.
     const auto& lines = w->Surface()->Lines();
     ASSERT_EQ(lines.size(), 16u);
@@ -244,7 +249,70 @@ TEST_F(MathtableTest, KeyboardReachesEveryButtonAndAScreenReaderHearsTheTable)
     Control("Command3")->setFocus();
     w->PressEnter();
     EXPECT_EQ(fake.dialogs.messages.size(), 1u);
-    EXPECT_EQ(w->Surface()->accessibleName(), Printed().join('\n'));
+    EXPECT_EQ(suite::testing::SharedNames(w), QStringList());
+    // Each name starts with the caption the learner sees and says what the button does.
+    const std::pair<const char*, const char*> spoken[] = {{"Text1", "请在此输入一个数"},
+                                                          {"Command1", "π：填入圆周率"},
+                                                          {"Command2", "e：填入自然常数"},
+                                                          {"Command3", "Me：关于本程序"},
+                                                          {"Command4", "Bye：返回数学工具集锦"},
+                                                          {"Command5", "还原为常规窗体"}};
+    for (const auto& [name, text] : spoken)
+        EXPECT_EQ(suite::testing::SpokenName(Control<QWidget>(name)), QString::fromUtf8(text)) << name;
+}
+
+// The surface reads as read-only text, one line for each printed line, and a keystroke's
+// reprint is announced once.
+TEST_F(MathtableTest, AScreenReaderReadsTheTableLineByLineAndHearsEachReprintOnce)
+{
+    MathtableForm* w = OpenTable();
+    QSignalSpy announced(w->Surface(), &PrintSurface::linesAnnounced);
+    QTest::keyClicks(Text1(), "-2");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(announced.count(), 1) << "\"-\" prints the table for 0 again, \"2\" a new one";
+    EXPECT_EQ(announced.last().at(1).toString(), Printed().join('\n'));
+
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(w->Surface());
+    ASSERT_NE(iface, nullptr);
+    EXPECT_EQ(iface->role(), QAccessible::EditableText);
+    EXPECT_TRUE(iface->state().readOnly);
+    EXPECT_EQ(iface->text(QAccessible::Name), "函数值表");
+    QAccessibleTextInterface* text = iface->textInterface();
+    ASSERT_NE(text, nullptr);
+    QStringList lines;
+    for (int offset = 0, start = 0, end = 0; offset < text->characterCount(); offset = end)
+        lines << text->textAtOffset(offset, QAccessible::LineBoundary, &start, &end).remove('\n');
+    EXPECT_EQ(lines, Printed());
+    EXPECT_EQ(lines.front(), "       1 / -2 =-0.5 ");
+}
+
+// At the design size the lines that fit stay as they are; a longer line widens the window
+// until it ends in view.
+TEST_F(MathtableTest, ALongLineWidensTheWindowToEndInView)
+{
+    MathtableForm* w = OpenTable();
+    const int designWidth = w->width();
+    for (const char* typed : {"0", "2", "-0.5"}) {
+        Text1()->selectAll();
+        QTest::keyClicks(Text1(), typed);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(w->width(), designWidth) << typed;
+    }
+    for (const char* typed : {"-123.456789", "1e20", "-1.2345678901234e19", "0.000123456789012"}) {
+        Text1()->selectAll();
+        QTest::keyClicks(Text1(), typed);
+        QCoreApplication::processEvents();
+        EXPECT_LE(w->Surface()->LongestLineWidth(), w->Surface()->width()) << typed;
+        EXPECT_EQ(w->Surface()->geometry().left(), 0) << typed;
+        EXPECT_TRUE(w->screen()->availableGeometry().contains(w->frameGeometry())) << typed;
+    }
+    EXPECT_GT(w->width(), designWidth);
+    // Shorter lines do not narrow it again: the window does not jump as the learner types.
+    const int widened = w->width();
+    Text1()->selectAll();
+    QTest::keyClicks(Text1(), "2");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(w->width(), widened);
 }
 
 TEST(MathtableFont, ThePrintFaceIsNarrowWithAChineseFaceAfterIt)

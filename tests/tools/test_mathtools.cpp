@@ -102,6 +102,7 @@ TEST_F(MathtoolsTest, TabOrderStartsAtTheDefaultButtonWhichHoldsTheFocus)
     EXPECT_EQ(window.DefaultButton(), Button(4));
     EXPECT_EQ(window.focusWidget(), Button(4));
     EXPECT_EQ(suite::testing::UnnamedFocusableControls(&window), QStringList());
+    EXPECT_EQ(suite::testing::SharedNames(&window), QStringList());
 }
 
 TEST_F(MathtoolsTest, EveryShowingAfterAnUnloadStartsFromTheDesignState)

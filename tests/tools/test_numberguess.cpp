@@ -59,7 +59,18 @@ protected:
     QString Text(const char* name) const { return Get(name)->text(); }
     QString Message() const { return Get<QPlainTextEdit>("Text7")->toPlainText(); }
     QColor MessageColour() const { return TextColor(Get<QPlainTextEdit>("Text7")); }
-    void Type(const char* name, const QString& text) { Get(name)->setText(text); }
+    // As the learner types: the old text selected, then typed over key by key, each key
+    // running the box's change handler.
+    void Type(const char* name, const QString& text)
+    {
+        QLineEdit* box = Get(name);
+        EXPECT_TRUE(box->isEnabled()) << name;
+        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+        if (text.isEmpty())
+            QTest::keyClick(box, Qt::Key_Delete);
+        else
+            QTest::keyClicks(box, text);
+    }
     bool Enabled(const char* name) const { return Get<QWidget>(name)->isEnabled(); }
     bool MenuEnabled(const char* name) const { return Get<QAction>(name)->isEnabled(); }
     bool TabStop(const char* name) { return w->Tabs().TabStop(Get<QWidget>(name)); }
@@ -130,15 +141,49 @@ TEST_F(GuessFixture, OpensInDesignState)
     EXPECT_EQ(w->focusWidget(), Get("Text8"));
 }
 
-TEST_F(GuessFixture, EveryFocusableControlHasASpokenNameInEachState)
+TEST_F(GuessFixture, EveryFocusableControlHasASpokenNameOfItsOwnInEachState)
 {
-    EXPECT_EQ(suite::testing::UnnamedFocusableControls(w), QStringList());
+    auto check = [this](const char* state) {
+        EXPECT_EQ(suite::testing::UnnamedFocusableControls(w), QStringList()) << state;
+        EXPECT_EQ(suite::testing::SharedNames(w), QStringList()) << state;
+    };
+    check("setting up");
     StartGame(1, "0", "100", 40);
-    EXPECT_EQ(suite::testing::UnnamedFocusableControls(w), QStringList());
+    check("playing");
     Guess("40");
-    EXPECT_EQ(suite::testing::UnnamedFocusableControls(w), QStringList());
+    check("won");
     w->mnuFileNew_Click();
-    EXPECT_EQ(suite::testing::UnnamedFocusableControls(w), QStringList());
+    check("new game");
+    StartGame(3, "0", "100", 40);
+    Tick(9);
+    check("timed out");
+}
+
+// The names say what each box holds, where its caption alone ("到", "在", "与") would not;
+// the captions the learner sees stay as they are.
+TEST_F(GuessFixture, AScreenReaderNamesEachBoxByWhatItHolds)
+{
+    auto spoken = [this](const char* name) { return suite::testing::SpokenName(Get<QWidget>(name)); };
+    const std::pair<const char*, QString> design[] = {
+        {"Text8", "范围下限"}, {"Text9", "范围上限"}, {"Text3", "当前下限"}, {"Text4", "当前上限"},
+        {"Text2", "限时秒数"}, {"Text1", "剩余秒数"}, {"Text6", "猜数次数"}, {"Text5", "请输入你猜的数"},
+        {"Text7", kMessageName}};
+    for (const auto& [box, name] : design) EXPECT_EQ(spoken(box), name) << box;
+    for (const auto& [label, caption] : {std::pair{"Label1_0", kRemaining}, std::pair{"Label2_2", kEnterGuess}})
+        EXPECT_EQ(Get<QLabel>(label)->text(), caption) << label;
+
+    StartGame(1, "0", "1000", 321);
+    Guess("321");
+    EXPECT_EQ(spoken("Text1"), "用时秒数");
+    EXPECT_EQ(spoken("Text5"), kResultName);
+    w->mnuFileNew_Click();
+    EXPECT_EQ(spoken("Text1"), "剩余秒数");
+
+    StartGame(3, "0", "100", 40);
+    EXPECT_EQ(spoken("Text5"), "请输入你猜的数");
+    Tick(9);
+    EXPECT_EQ(spoken("Text5"), "答案");
+    EXPECT_EQ(Get<QLabel>("Label2_2")->text(), kAnswerCaption);
 }
 
 struct LevelCase {
@@ -178,6 +223,31 @@ TEST_F(GuessFixture, LowerBoundIsCutToAWholeNumberByItsOwnChangeHandler)
     EXPECT_EQ(vars.lowBound, 2);
     EXPECT_EQ(Message(), kDesignMessage);
 }
+
+// The handler rewrites the box as a whole number at a fraction's first decimal; the keys
+// typed after it go after the text, never in front of it.
+struct CutCase {
+    const char* typed;
+    const char* shown;
+    double lowBound;
+};
+void PrintTo(const CutCase& c, std::ostream* os) { *os << c.typed; }
+class TypedLowerBoundTest : public GuessFixture, public ::testing::WithParamInterface<CutCase> {};
+
+TEST_P(TypedLowerBoundTest, IsCutWithTheCaretLeftAtTheEnd)
+{
+    auto* box = Get("Text8");
+    box->setFocus();
+    Type("Text8", GetParam().typed);
+    EXPECT_EQ(box->text(), GetParam().shown);
+    EXPECT_EQ(box->cursorPosition(), box->text().size());
+    EXPECT_EQ(vars.lowBound, GetParam().lowBound);
+}
+
+INSTANTIATE_TEST_SUITE_P(Fractions, TypedLowerBoundTest,
+                         ::testing::Values(CutCase{"2.75", "25", 25}, CutCase{"12.345", "1245", 1245},
+                                           CutCase{"-2.5", "-3", -3}, CutCase{"-2.50", "-30", -30},
+                                           CutCase{"7.", "7.", 7}));
 
 TEST_F(GuessFixture, NegativeLowerBoundIsToldOffDisablesStartAndIsCutDownwards)
 {
@@ -235,6 +305,8 @@ TEST_P(RefusedStartTest, LeavesTheFirstStepsChangesAndStartUsable)
     EXPECT_FALSE(MenuEnabled("mnuFileNew"));
     EXPECT_FALSE(MenuEnabled("mnuFileExit"));
     EXPECT_EQ(fake.random.reseeds, 0);
+    for (TextBox* box : w->findChildren<TextBox*>())
+        EXPECT_FALSE(box->text().contains("INF")) << box->objectName().toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -244,7 +316,13 @@ INSTANTIATE_TEST_SUITE_P(
                       RefusalCase{"NegativeLowerBound", "-5", "10", kNegativeLow, "-5", "10"},
                       RefusalCase{"PastNineDigits", "0", "1e10", kTooWide, "0", "1e10"},
                       RefusalCase{"NegativeReachingPastNineDigits", "-99999999", "999999999", kNegativeLow,
-                                  "-99999999", "999999999"}),
+                                  "-99999999", "999999999"},
+                      // Past double range: the boxes keep what was typed, never an infinity.
+                      RefusalCase{"LowerPastDoubleRange", "1e400", "100", kReversed, "（小）", "（大）"},
+                      RefusalCase{"BothPastDoubleRange", "1e400", "1e401", kTooWide, "1e400", "1e401"},
+                      RefusalCase{"UpperPastDoubleRange", "0", "1e400", kTooWide, "0", "1e400"},
+                      RefusalCase{"NegativeLowerPastDoubleRange", "-1e400", "100", kNegativeLow, "-1e400", "100"},
+                      RefusalCase{"NegativeUpperPastDoubleRange", "0", "-1e400", kReversed, "（小）", "（大）"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(GuessFixture, AfterAReversedRangeBothBoxesReadZeroSoStartAgainIsTooNarrow)
@@ -480,6 +558,30 @@ TEST_F(GuessFixture, AWinStopsTheClockShowsTheSecondsUsedAndFreesTheMenu)
     EXPECT_FALSE(Timer1()->isActive());
 }
 
+// A win before the next tick reads the countdown as the tick would: held to 16 bits.
+struct SecondsUsedCase {
+    const char* name;
+    const char* typed;
+    const char* used;
+};
+class SecondsUsedTest : public GuessFixture, public ::testing::WithParamInterface<SecondsUsedCase> {};
+
+TEST_P(SecondsUsedTest, AWinAfterATypedCountdownShowsTheSecondsUsedFromTheHeldValue)
+{
+    StartGame(1, "0", "1000", 321);  // 51 seconds
+    Type("Text1", GetParam().typed);
+    Guess("321");
+    EXPECT_EQ(Text("Text1"), GetParam().used);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Typed, SecondsUsedTest,
+    ::testing::Values(SecondsUsedCase{"Ordinary", "44", "7"}, SecondsUsedCase{"Fraction", "44.5", "6.5"},
+                      SecondsUsedCase{"PastSixteenBits", "99999", "32716"},
+                      SecondsUsedCase{"PastDoubleRange", "1e400", "32716"},
+                      SecondsUsedCase{"NegativePastDoubleRange", "-1e400", "32819"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST_F(GuessFixture, EnterScoresTheGuess)
 {
     StartGame(1, "0", "100", 40);
@@ -544,7 +646,8 @@ INSTANTIATE_TEST_SUITE_P(
                       TickCase{"HalfToEvenDown", "11.5", "10", kRed, kGreen, kRed, false},
                       TickCase{"HalfToEvenUp", "12.5", "12", kGreen, kWhite, 0x808080, false},
                       // A typed countdown past the 16-bit range holds at its top rather than fail.
-                      TickCase{"PastSixteenBits", "99999", "32767", kWhite, kWhite, kWhite, false}),
+                      TickCase{"PastSixteenBits", "99999", "32767", kWhite, kWhite, kWhite, false},
+                      TickCase{"PastDoubleRange", "1e400", "32767", kWhite, kWhite, kWhite, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(GuessFixture, TimeUpStopsTheClockBeforeItsMessageAndShowsTheAnswer)
