@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QProcess>
@@ -31,6 +32,18 @@ QWidget* DialogOwner(QWidget* asker)
     return window;
 }
 
+void KeepTitleInView(QMessageBox& box)
+{
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (!grid) return;
+    QFont bold = box.font();
+    bold.setBold(true);
+    const QFontMetrics metrics(bold);
+    const int width = metrics.horizontalAdvance(box.windowTitle()) + 8 * metrics.height();
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
+                  grid->columnCount());
+}
+
 MsgAnswer QtDialogs::ShowMessageBox(QWidget* asker, const QString& text, MsgButtons buttons,
                                     MsgIcon icon, const QString& title)
 {
@@ -51,6 +64,7 @@ MsgAnswer QtDialogs::ShowMessageBox(QWidget* asker, const QString& text, MsgButt
     } else {
         box.button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
     }
+    KeepTitleInView(box);
     const int result = box.exec();
     if (buttons == MsgButtons::Ok) return MsgAnswer::Ok;
     return result == QMessageBox::Yes ? MsgAnswer::Yes : MsgAnswer::No;

@@ -9,6 +9,7 @@
 #include <QObject>
 #include <memory>
 
+class QMessageBox;
 class QWidget;
 
 namespace suite {
@@ -22,6 +23,11 @@ public:
 // The window a box of `asker` stands over: the asking window while it is on screen, else none.
 // Never another window, which could close and take the open box with it.
 QWidget* DialogOwner(QWidget* asker);
+
+// A box as narrow as a short message ("计算正确") would cut its own title off, the title bar
+// being only as wide as the box: this makes room for the title in a bold face, with its icon
+// and buttons beside it.
+void KeepTitleInView(QMessageBox& box);
 
 class QtDialogs final : public Dialogs {
 public:

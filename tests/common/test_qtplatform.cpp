@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QMessageBox>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QWidget>
@@ -183,6 +184,20 @@ TEST(DialogOwner, TheAskingWindowWhileItIsOnScreen)
     asking.showMinimized();
     EXPECT_EQ(DialogOwner(control), nullptr);
     EXPECT_EQ(DialogOwner(nullptr), nullptr);
+}
+
+TEST(KeepTitleInView, AShortMessageStillShowsItsWholeTitle)
+{
+    for (const QString& title : {QStringLiteral("Quorrin"), QStringLiteral("数值超出计算范围的标题")}) {
+        QMessageBox box(QMessageBox::NoIcon, title, QStringLiteral("计算正确"), QMessageBox::Ok);
+        QFont bold = box.font();
+        bold.setBold(true);
+        const int titleWidth = QFontMetrics(bold).horizontalAdvance(title);
+        KeepTitleInView(box);
+        box.adjustSize();
+        // The title, with room beside it for the title bar's icon and three buttons.
+        EXPECT_GE(box.width(), titleWidth + 4 * QFontMetrics(bold).height()) << title.toStdString();
+    }
 }
 
 TEST(Colour, BlueGreenRedFromTheHighByteDown)
