@@ -164,6 +164,9 @@ bool Replace(const QString& path, const QByteArray& bytes)
     }
     // Brenvale rewrites the same value at every start; a rewrite costs a sync to disk.
     if (regular && ReadRegularFile(path, bytes.size() + 1) == bytes) return true;
+    // A file closed to writing (a choice a teacher locked) keeps its content, as opening it
+    // for writing would find; the rename below would not ask.
+    if (regular && ::faccessat(AT_FDCWD, name.constData(), W_OK, AT_EACCESS) != 0) return false;
 
     QByteArray temp;
     Fd fd = CreateTemp(path, temp);
