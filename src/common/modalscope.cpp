@@ -13,22 +13,28 @@ namespace suite {
 
 namespace {
 
+struct Wait {
+    QPointer<QWidget> window;
+    bool holdsTimers;
+};
+
 // The windows whose handlers wait, innermost last; a window asking again while it waits
 // (a prompt over its context menu) is in it twice.
-std::vector<QPointer<QWidget>> waiting;
+std::vector<Wait> waiting;
 
+// True while the window's timers are held.
 bool Waits(const QObject* window)
 {
     return window && std::any_of(waiting.begin(), waiting.end(),
-                                 [window](const QPointer<QWidget>& w) { return w == window; });
+                                 [window](const Wait& w) { return w.holdsTimers && w.window == window; });
 }
 
 // Deleting an object deletes its children with it, so a waiting window keeps every object it
 // belongs to as well as itself. Its sibling windows, and windows of its own, are not kept.
 bool Keeps(const QObject* object)
 {
-    for (const QPointer<QWidget>& window : waiting)
-        for (const QObject* o = window.data(); o; o = o->parent())
+    for (const Wait& wait : waiting)
+        for (const QObject* o = wait.window.data(); o; o = o->parent())
             if (o == object) return true;
     return false;
 }
@@ -104,9 +110,9 @@ void DeleteWhenFree(QObject* object)
 
 }  // namespace
 
-ModalScope::ModalScope(QWidget* asker)
+ModalScope::ModalScope(QWidget* asker, Holding holding)
 {
-    waiting.emplace_back(asker ? asker->window() : nullptr);
+    waiting.push_back({asker ? asker->window() : nullptr, holding == Holding::TimersAndWindow});
     if (!hold && QCoreApplication::instance()) {
         hold = new Hold;
         QCoreApplication::instance()->installEventFilter(hold);

@@ -12,13 +12,17 @@ namespace suite {
 
 class ModalScope {
 public:
+    // What the wait holds: a box or prompt holds the window's clocks as well as the window;
+    // a context menu only keeps the window from going, so its clocks run on while it is open
+    // and nobody can stop a countdown by keeping a menu up.
+    enum class Holding { TimersAndWindow, WindowOnly };
     // `asker` is the window that waits, or any control on it; nullptr holds nothing.
-    explicit ModalScope(QWidget* asker);
+    explicit ModalScope(QWidget* asker, Holding holding = Holding::TimersAndWindow);
     ~ModalScope();
     ModalScope(const ModalScope&) = delete;
     ModalScope& operator=(const ModalScope&) = delete;
 
-    // True while a handler of this window waits.
+    // True while a handler of this window waits on a wait that holds its timers.
     static bool Holds(const QWidget* window);
 };
 

@@ -138,8 +138,9 @@ void TextBox::contextMenuEvent(QContextMenuEvent* event)
         connect(paste, &QAction::triggered, this, &TextBox::PasteWithinLimit);
     }
     {
-        // The menu's own event loop must not let the window's timers close it underneath.
-        const ModalScope wait(this);
+        // The window's clocks run on while the menu is open, but the window, should its run
+        // end meanwhile, goes only once the menu has returned.
+        const ModalScope wait(this, ModalScope::Holding::WindowOnly);
         AsLearner([&] { menu->exec(event->globalPos()); });
     }
     delete menu;

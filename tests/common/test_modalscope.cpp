@@ -121,7 +121,7 @@ TEST_F(Prompt, NestedWaitsReleaseTheWindowOnlyWhenTheOuterEnds)
     QPushButton* button = new QPushButton(form.Client());
     fake.dialogs.onDialog = [&] { TickFallsDue(form.timer); };
     {
-        const ModalScope menu(button);  // a context menu of one of its controls open while a prompt comes up
+        const ModalScope outer(button);  // a wait of one of its controls, with a prompt over it
         EXPECT_TRUE(ModalScope::Holds(&form));
         dialogs.InputBox(&form, QStringLiteral("?"));
         DialogLoopRuns();
@@ -129,6 +129,37 @@ TEST_F(Prompt, NestedWaitsReleaseTheWindowOnlyWhenTheOuterEnds)
     }
     DialogLoopRuns();
     EXPECT_EQ(form.ticks, 1);
+}
+
+TEST_F(Prompt, AContextMenuKeepsTheWindowButNotItsClocks)
+{
+    // A learner keeping a box's menu up must not stop the window's countdown.
+    QPointer<TickingForm> form = Shown();
+    QPushButton* box = new QPushButton(form->Client());
+    int ticksInPrompt = -1;
+    fake.dialogs.onDialog = [&] {
+        TickFallsDue(form->timer);
+        DialogLoopRuns();
+        ticksInPrompt = form->ticks;
+    };
+    {
+        const ModalScope menu(box, ModalScope::Holding::WindowOnly);
+        EXPECT_FALSE(ModalScope::Holds(form));
+        TickFallsDue(form->timer);
+        DialogLoopRuns();
+        EXPECT_EQ(form->ticks, 1);
+        // A prompt from the menu holds the clocks again, until it is answered.
+        dialogs.InputBox(box, QStringLiteral("?"));
+        EXPECT_EQ(ticksInPrompt, 1);
+        DialogLoopRuns();
+        EXPECT_EQ(form->ticks, 2);
+        // The run ends and the window closes while the menu is still open: it stays until then.
+        form->close();
+        DialogLoopRuns();
+        ASSERT_FALSE(form.isNull());
+    }
+    DialogLoopRuns();
+    EXPECT_TRUE(form.isNull());
 }
 
 // The other windows while one waits.
