@@ -7,10 +7,12 @@
 
 namespace suite {
 
-int PlaceRow(Form& form, int left, int top, int height, const std::vector<Piece>& pieces)
+int PlaceRow(Form& form, int left, int top, int height, const std::vector<Piece>& pieces,
+             CaptionOf captions)
 {
     int x = left;
     QLabel* captionBefore = nullptr;
+    TextBox* boxBefore = nullptr;
     for (const Piece& piece : pieces) {
         if (piece.box) {
             auto* box = new TextBox(form.Client());
@@ -23,9 +25,17 @@ int PlaceRow(Form& form, int left, int top, int height, const std::vector<Piece>
             form.Tabs().Add(box);
             *piece.box = box;
             captionBefore = nullptr;
+            boxBefore = box;
         } else {
-            captionBefore = PlaceLabel(form.Client(), piece.text, x, top, piece.width, height);
-            captionBefore->setAlignment(Qt::AlignCenter);
+            auto* label = PlaceLabel(form.Client(), piece.text, x, top, piece.width, height);
+            label->setAlignment(Qt::AlignCenter);
+            if (captions == CaptionOf::BoxAfter) {
+                captionBefore = label;
+            } else {
+                // A blank between two result boxes names neither.
+                if (boxBefore && !piece.text.isEmpty()) label->setBuddy(boxBefore);
+                boxBefore = nullptr;
+            }
         }
         x += piece.width;
     }

@@ -39,6 +39,8 @@ void KeepTitleInView(QMessageBox& box)
     QFont bold = box.font();
     bold.setBold(true);
     const QFontMetrics metrics(bold);
+    // Title bars give their icon and each of three buttons about a line's height, with as
+    // much again for padding and the frame.
     const int width = metrics.horizontalAdvance(box.windowTitle()) + 8 * metrics.height();
     grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
                   grid->columnCount());

@@ -11,7 +11,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStringList>
-#include <map>
 
 namespace suite::tools {
 
@@ -69,26 +68,10 @@ void SetUpBox(TextBox* box, const QString& spokenName, bool result)
     }
 }
 
-// A row of an equation, "[a] X²+ [b] X+ [c] =0": each box is named by the term after it,
-// not by the caption before it as PlaceRow ties them. A caption after no box, or an empty
-// one between two result boxes, names none.
+// A row of an equation: each box is named by the term after it.
 void PlaceEquationRow(Form& form, int left, int top, const std::vector<Piece>& pieces)
 {
-    PlaceRow(form, left, top, kBoxHeight, pieces);
-    std::map<int, QLabel*> captions;  // of this row, by their left edge
-    for (QLabel* label : form.Client()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
-        if (label->y() == TwipsToPixels(top)) captions[label->x()] = label;
-    int x = left;
-    TextBox* before = nullptr;
-    for (const Piece& piece : pieces) {
-        if (piece.box) {
-            before = *piece.box;
-        } else if (QLabel* caption = captions[TwipsToPixels(x)]) {
-            caption->setBuddy(caption->text().isEmpty() ? nullptr : before);
-            before = nullptr;
-        }
-        x += piece.width;
-    }
+    PlaceRow(form, left, top, kBoxHeight, pieces, CaptionOf::BoxBefore);
 }
 
 QString Joined(const std::vector<double>& roots, int decimals)

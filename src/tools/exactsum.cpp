@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <bit>
-#include <cassert>
 #include <cmath>
 #include <cstdlib>
 #include <span>
+#include <stdexcept>
 
 namespace suite::tools {
 
@@ -85,19 +85,20 @@ std::uint64_t BitsFrom(const Digits& d, int from)
 
 ExactSum& ExactSum::Add(std::initializer_list<WideDouble> factors, int k)
 {
-    assert(factors.size() <= 3 && std::abs(k) < (1 << 16));
+    // Checked in every build: past these bounds a term would not fit its digits or its slot.
+    if (factors.size() > 3 || std::abs(k) >= (1 << 16)) throw std::length_error("ExactSum: term too wide");
     Term t;
     t.digits[0] = static_cast<std::uint32_t>(std::abs(k));
     t.negative = k < 0;
     for (const WideDouble& x : factors) {
-        assert(std::isfinite(x.m));
+        if (!std::isfinite(x.m)) throw std::domain_error("ExactSum: factor not finite");
         if (x.IsZero()) return *this;
         MultiplyBy(t.digits, static_cast<std::uint64_t>(std::ldexp(std::fabs(x.m), 53)));
         t.exponent += x.e - 53;
         t.negative = t.negative != (x.m < 0);
     }
     if (k == 0) return *this;
-    assert(count_ < terms_.size());
+    if (count_ == terms_.size()) throw std::length_error("ExactSum: more terms than it holds");
     terms_[count_++] = t;
     return *this;
 }

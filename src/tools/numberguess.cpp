@@ -22,6 +22,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace suite::tools {
 
@@ -40,7 +41,11 @@ void Write(TextBox* box, double value) { box->setText(NumberText(value)); }
 
 // The countdown is held as a 16-bit count, so a number typed into its box past that range
 // reads as the nearest end of it at a win as at a tick, never as an infinity.
-double SecondsLeft(const QString& text) { return std::clamp(ReadNumber(text), -32768.0, 32767.0); }
+double SecondsLeft(const QString& text)
+{
+    using Held = std::numeric_limits<std::int16_t>;
+    return std::clamp(ReadNumber(text), double(Held::min()), double(Held::max()));
+}
 
 }  // namespace
 

@@ -117,7 +117,6 @@ Form1::Form1(const suite::Platform& platform, QWidget* parent)
     Tabs().Add(Command1_);
 
     SetClientSizeTwips(width, buttonTop + 420 + kTop);
-    setFixedSize(size());
     CenterOnScreen();
 }
 
